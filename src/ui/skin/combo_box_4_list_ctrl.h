@@ -23,7 +23,6 @@ class CComboBox4ListCtrl : public QComboBox {
   void SetNotifyWindow(QWidget* window) { notify_window_ = window; }
   QWidget* NotifyWindow() const { return notify_window_; }
 
- protected:
   void showPopup() override;
 
  private:

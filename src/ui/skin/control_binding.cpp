@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include "ui/skin/message_dialog.h"
+#include "ui/skin/skin_color_btn.h"
 
 namespace talon {
 
@@ -32,7 +33,9 @@ void BindControl(QWidget& control, int id) {
   SetControlId(control, id);
   QWidget* c = &control;
   auto send = [c](Notification code) { SendCommandToOwner(*c, code); };
-  if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+  if (dynamic_cast<CSkinColorBtn*>(c) != nullptr) {
+    // Reports a chosen colour itself; its clicks only open the pop-up.
+  } else if (auto* button = qobject_cast<QAbstractButton*>(c)) {
     QObject::connect(button, &QAbstractButton::clicked, button,
                      [send] { send(Notification::kClicked); });
   } else if (auto* combo = qobject_cast<QComboBox*>(c)) {

@@ -17,8 +17,9 @@ int ControlIdOf(const QWidget& control);
 MessageDialog* OwnerDialogOf(const QWidget& control);
 
 // Gives the control its id and turns its Qt signals into commands to the owning dialog:
-// buttons (QAbstractButton) report kClicked; combo boxes kSelChange when the user picks an entry
-// and kEditChange when the text of their edit field is typed; line edits kTextChange.
+// buttons (QAbstractButton) report kClicked (a CSkinColorBtn when a colour is chosen); combo boxes
+// kSelChange when the user picks an entry and kEditChange when the text of their edit field is
+// typed; line edits kTextChange.
 void BindControl(QWidget& control, int id);
 
 // Sends the owning dialog the command (the control's id, code); nothing when there is no owner.
