@@ -58,9 +58,9 @@ StartResult DeviceLink::Start(DeviceEventPort* port, const std::string& library)
     error_ = "the keyboard service library did not initialise";
     return StartResult::kInitFailed;
   }
-  port_ = port;
   {
     std::unique_lock lock(g_target_mutex);
+    port_ = port;
     g_target = this;
   }
   started_ = true;
@@ -72,6 +72,11 @@ StartResult DeviceLink::Start(DeviceEventPort* port, const std::string& library)
   start_count_ = CountDevices();
   if (port_ != nullptr) port_->OnPresenceCount(start_count_);
   return StartResult::kStarted;
+}
+
+void DeviceLink::DetachEventPort(DeviceEventPort* port) {
+  std::unique_lock lock(g_target_mutex);
+  if (port_ == port) port_ = nullptr;
 }
 
 void DeviceLink::Register(const DeviceMatchRecord& record, std::uint32_t tag,
