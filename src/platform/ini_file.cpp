@@ -72,8 +72,8 @@ bool ValidKeyName(std::string_view s) {
          s.front() != '[' && s.front() != ';' && s.front() != '#';
 }
 
-std::string EncodeValue(std::string_view value) {
-  const bool needs_quotes = Trim(value) != value || IsQuoted(value);
+std::string EncodeValue(std::string_view value, bool always_quote) {
+  const bool needs_quotes = always_quote || Trim(value) != value || IsQuoted(value);
   if (!needs_quotes) return std::string(value);
   std::string quoted = "\"";
   quoted.append(value);
@@ -199,10 +199,8 @@ std::string IniDocument::GetString(std::string_view section, std::string_view ke
   return std::string(Find(section, key).value_or(fallback));
 }
 
-int IniDocument::GetInt(std::string_view section, std::string_view key, int fallback) const {
-  const auto value = Find(section, key);
-  if (!value) return fallback;
-  std::string_view s = Trim(*value);
+int ParseIniInt(std::string_view value, int fallback) {
+  std::string_view s = Trim(value);
   bool negative = false;
   if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
     negative = s.front() == '-';
@@ -221,14 +219,19 @@ int IniDocument::GetInt(std::string_view section, std::string_view key, int fall
   return static_cast<int>(signed_value);
 }
 
+int IniDocument::GetInt(std::string_view section, std::string_view key, int fallback) const {
+  const auto value = Find(section, key);
+  return value ? ParseIniInt(*value, fallback) : fallback;
+}
+
 bool IniDocument::HasSection(std::string_view section) const {
   return !HasLineBreak(section) && sections_.count(Folded(section)) != 0;
 }
 
-bool IniDocument::SetString(std::string_view section, std::string_view key,
-                            std::string_view value) {
+bool IniDocument::SetString(std::string_view section, std::string_view key, std::string_view value,
+                            Quoting quoting) {
   if (!ValidSectionName(section) || !ValidKeyName(key) || HasLineBreak(value)) return false;
-  const std::string encoded = EncodeValue(value);
+  const std::string encoded = EncodeValue(value, quoting == Quoting::kAlways);
 
   if (const auto it = entries_.find(EntryId(section, key)); it != entries_.end()) {
     Line& line = lines_[it->second];
@@ -299,13 +302,14 @@ int IniFile::GetInt(std::string_view section, std::string_view key, int fallback
   return document_.GetInt(section, key, fallback);
 }
 
-bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value,
+                          IniDocument::Quoting quoting) {
   const std::lock_guard lock(mutex_);
   // Always start from what is on disk now, so that another writer's keys are kept.
   loaded_ = false;
   if (RefreshLocked() == IniDocument::LoadResult::kUnreadable) return false;
   IniDocument updated = document_;
-  if (!updated.SetString(section, key, value) || !updated.Save(path_)) return false;
+  if (!updated.SetString(section, key, value, quoting) || !updated.Save(path_)) return false;
   document_ = std::move(updated);
   stamp_ = StampOf(path_);
   return true;

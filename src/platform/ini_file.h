@@ -51,10 +51,13 @@ class IniDocument {
   int GetInt(std::string_view section, std::string_view key, int fallback) const;
   bool HasSection(std::string_view section) const;
 
+  enum class Quoting { kWhenNeeded, kAlways };
   // Sets one key. The value is quoted when it would otherwise not read back unchanged (outer
-  // blanks, or enclosed in quotes). Refused (false, nothing changed) when the section or key is
-  // empty or would not read back as itself, or when any of them holds a line break.
-  bool SetString(std::string_view section, std::string_view key, std::string_view value);
+  // blanks, or enclosed in quotes), or always when asked. Refused (false, nothing changed) when
+  // the section or key is empty or would not read back as itself, or when any of them holds a
+  // line break.
+  bool SetString(std::string_view section, std::string_view key, std::string_view value,
+                 Quoting quoting = Quoting::kWhenNeeded);
 
   std::size_t LineCount() const { return lines_.size(); }
 
@@ -95,7 +98,8 @@ class IniFile {
   int GetInt(std::string_view section, std::string_view key, int fallback) const;
   // Re-reads the file, sets the key and saves. Refused when the file exists but cannot be read
   // (so that its other content is never lost) or when the save fails.
-  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value,
+                   IniDocument::Quoting quoting = IniDocument::Quoting::kWhenNeeded);
 
  private:
   struct Stamp {
@@ -117,6 +121,9 @@ class IniFile {
   mutable bool loaded_ = false;
   mutable IniDocument::LoadResult last_load_ = IniDocument::LoadResult::kMissing;
 };
+
+// The integer reading of GetInt, for values taken from elsewhere.
+int ParseIniInt(std::string_view value, int fallback);
 
 // One-shot access, for a file read or written once.
 std::string ReadIniString(const std::filesystem::path& path, std::string_view section,

@@ -72,6 +72,8 @@ struct BudgetCase {
   std::size_t frames;
 };
 
+void PrintTo(const BudgetCase& c, std::ostream* out) { *out << c.name; }
+
 class ExchangeBudgetTest : public ExchangeTest, public ::testing::WithParamInterface<BudgetCase> {};
 
 TEST_P(ExchangeBudgetTest, SharesThreeTries) {

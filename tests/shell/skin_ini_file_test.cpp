@@ -1,24 +1,17 @@
 // CIniFile over a skin file.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "shell/skin_ini_file.h"
+#include "test_folder.h"
 
 namespace talon {
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path TestFolder() {
-  const char* root = std::getenv("TALON7X_TEST_ROOT");
-  fs::path folder = fs::path(root != nullptr ? root : fs::temp_directory_path().c_str()) /
-                    testing::UnitTest::GetInstance()->current_test_info()->name();
-  fs::create_directories(folder);
-  return folder;
-}
+using test::TestFolder;
 
 fs::path WriteSkin(const std::string& text) {
   const fs::path path = TestFolder() / "Main.ini";
