@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "model/text_format.h"
 #include "model/utf16.h"
 #include "platform/little_endian.h"
 
@@ -164,8 +163,7 @@ std::vector<MacroRecord> DecodeMacroArea(std::span<const std::uint8_t> area,
     if (!macro) continue;
     macro->id = static_cast<std::uint16_t>(i + 1);
     if (macro->name.empty()) {
-      const TextArgument parts[] = {prefix, static_cast<std::int64_t>(i + 1)};
-      macro->name = Utf8ToUtf16(FormatText("%s%d", parts));
+      macro->name = Utf8ToUtf16(prefix + std::to_string(i + 1));
       if (macro->name.size() > kMaxMacroNameLength) macro->name.resize(kMaxMacroNameLength);
     }
     macros.push_back(std::move(*macro));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fake_texts.h"
 #include "recording_port.h"
 
 namespace talon {
@@ -49,6 +50,8 @@ TEST(MacroList, CreateRefusesTheHundredAndFirst) {
   ASSERT_EQ(port.messages.size(), 1u);
   EXPECT_EQ(port.messages[0].text_key, "MACRO_ERR_MAX");
   EXPECT_EQ(port.messages[0].arguments, (std::vector<TextArgument>{std::int64_t{100}}));
+  const test::FakeTexts texts{{"MACRO_ERR_MAX", "At most %d macros."}};
+  EXPECT_EQ(MessageText(port.messages[0], texts), "At most 100 macros.");
 }
 
 TEST(MacroList, CommitFixesUpTheKeysOfEveryProfile) {
