@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "model/text_format.h"
+#include "platform/text_format.h"
 
 namespace talon {
 
@@ -313,7 +313,7 @@ std::string KeyName(KeyId key, const TextLookup& texts, std::size_t capacity) {
   std::string text;
   if (!row.name_key.empty()) text = texts.Text(row.name_key);
   if (IsMissingText(text)) {
-    text = FormatText(texts.Text("UNKNOWN_KEY"), TextArgument{static_cast<std::int64_t>(key)});
+    text = FormatWithInt(texts.Text("UNKNOWN_KEY"), key);
   }
   return CutToCapacity(std::move(text), capacity);
 }

@@ -1,23 +1,30 @@
 #pragma once
 // How the model reaches the user interface: message boxes by language key, and the main
 // window's key buttons and Apply command. The interface implements it; tests record it.
+#include <cstdint>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "model/key_table.h"
-#include "model/text_format.h"
+#include "platform/text_lookup.h"
 
 namespace talon {
+
+using TextArgument = std::variant<std::int64_t, std::string>;
 
 enum class MessageButtons { kOk, kYesNo };
 enum class MessageAnswer { kOk, kYes, kNo };
 
 struct MessageRequest {
   std::string text_key;                 // language key of a text, a format when it has arguments
-  std::vector<TextArgument> arguments;  // fill the format with FormatText
+  std::vector<TextArgument> arguments;  // at most one
   MessageButtons buttons = MessageButtons::kOk;
   bool topmost = false;
 };
+
+// The request's text in the current language, its format filled with the argument.
+std::string MessageText(const MessageRequest& request, const TextLookup& texts);
 
 class ModelPort {
  public:
