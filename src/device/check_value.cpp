@@ -23,11 +23,14 @@ std::uint32_t AddAddress(std::uint32_t sum, KbBridgeCallback callback) {
   std::uintptr_t address = 0;
   std::memcpy(&address, &callback, sizeof address);
   std::array<std::uint8_t, sizeof address> bytes{};
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(address >> (8 * i));
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    bytes[i] = static_cast<std::uint8_t>(address >> (8 * i));
   return Add(sum, bytes);
 }
 
-std::uint32_t AddRecord(const DeviceMatchRecord& record) { return Add(0, record.Encode()); }
+std::uint32_t AddRecord(const DeviceMatchRecord& record) {
+  return Add(0, record.Encode());
+}
 
 }  // namespace
 

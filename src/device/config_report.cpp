@@ -17,13 +17,17 @@ ConfigReport::ConfigReport(std::uint8_t command) {
   bytes_[report_byte::kCommand] = command;
 }
 
-void ConfigReport::SetOffset(std::uint16_t offset) { PutU16(bytes_, report_byte::kOffset, offset); }
+void ConfigReport::SetOffset(std::uint16_t offset) {
+  PutU16(bytes_, report_byte::kOffset, offset);
+}
 
 void ConfigReport::SetPayload(std::span<const std::uint8_t> data) {
   const std::size_t n = std::min(data.size(), kMaxPayload);
   std::copy_n(data.begin(), n, bytes_.begin() + kPayloadOffset);
 }
 
-void ConfigReport::Seal() { PutU16(bytes_, report_byte::kChecksum, ReportChecksum(bytes_)); }
+void ConfigReport::Seal() {
+  PutU16(bytes_, report_byte::kChecksum, ReportChecksum(bytes_));
+}
 
 }  // namespace talon

@@ -4,6 +4,8 @@
 
 namespace talon {
 
-std::uint16_t DeviceInfoBlock::firmware_version() const { return GetU16(bytes_, 8); }
+std::uint16_t DeviceInfoBlock::firmware_version() const {
+  return GetU16(bytes_, 8);
+}
 
 }  // namespace talon

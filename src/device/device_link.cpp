@@ -58,9 +58,9 @@ StartResult DeviceLink::Start(DeviceEventPort* port, const std::string& library)
     error_ = "the keyboard service library did not initialise";
     return StartResult::kInitFailed;
   }
-  port_ = port;
   {
     std::unique_lock lock(g_target_mutex);
+    port_ = port;
     g_target = this;
   }
   started_ = true;
@@ -72,6 +72,11 @@ StartResult DeviceLink::Start(DeviceEventPort* port, const std::string& library)
   start_count_ = CountDevices();
   if (port_ != nullptr) port_->OnPresenceCount(start_count_);
   return StartResult::kStarted;
+}
+
+void DeviceLink::DetachEventPort(DeviceEventPort* port) {
+  std::unique_lock lock(g_target_mutex);
+  if (port_ == port) port_ = nullptr;
 }
 
 void DeviceLink::Register(const DeviceMatchRecord& record, std::uint32_t tag,
@@ -86,8 +91,8 @@ void DeviceLink::Register(const DeviceMatchRecord& record, std::uint32_t tag,
 int DeviceLink::CountDevices() const {
   if (!started_) return 0;
   const auto bytes = kConfigChannel.Encode();
-  const int count = library_.entry().get_device_count(bytes.data(), 0, 0,
-                                                      CountCheckValue(kConfigChannel), 0);
+  const int count =
+      library_.entry().get_device_count(bytes.data(), 0, 0, CountCheckValue(kConfigChannel), 0);
   return std::max(count, 0);
 }
 
@@ -115,7 +120,8 @@ int DeviceLink::ExchangeReport(std::span<const std::uint8_t> request,
       return kWriteRefused;
     }
     const bool signalled = slot_.WaitForAnswer(timings_.answer_wait);
-    const bool matches = signalled && answer_byte(report_byte::kCommand) == frame[report_byte::kCommand];
+    const bool matches =
+        signalled && answer_byte(report_byte::kCommand) == frame[report_byte::kCommand];
     const std::uint8_t status = answer_byte(report_byte::kStatus);
     const bool error_status = status == kErrorStatus255 || status == kErrorStatus254;
     if (matches && !error_status) {

@@ -40,6 +40,10 @@ class DeviceLink : public ReportExchanger {
   // The keyboard count found by Start; 0 means the program started without a keyboard.
   int start_count() const { return start_count_; }
 
+  // Stops events reaching `port` (when it is the link's port). Once this returns, no event is
+  // being handed to it any more, so the port may go away.
+  void DetachEventPort(DeviceEventPort* port);
+
   // Keyboards present on the configuration channel (0 before Start).
   int CountDevices() const;
 

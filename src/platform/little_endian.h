@@ -41,7 +41,8 @@ inline void PutU16(std::span<std::uint8_t> bytes, std::size_t offset, std::uint1
 
 inline void PutU32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value) {
   if (!InRange(bytes, offset, 4)) return;
-  for (std::size_t i = 0; i < 4; ++i) bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  for (std::size_t i = 0; i < 4; ++i)
+    bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 }  // namespace talon
