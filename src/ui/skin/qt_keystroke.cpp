@@ -222,10 +222,14 @@ unsigned KeyCodeOfQtKey(int qt_key, bool keypad) {
 }
 
 std::optional<Keystroke> KeystrokeOfKeyEvent(const QKeyEvent& event) {
+  return KeystrokeOfKeyEvent(event, PlatformHasLinuxKeyCodes());
+}
+
+std::optional<Keystroke> KeystrokeOfKeyEvent(const QKeyEvent& event, bool linux_native_codes) {
   if (event.type() != QEvent::KeyPress && event.type() != QEvent::KeyRelease) return std::nullopt;
   const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
   unsigned code = 0;
-  if (event.nativeScanCode() > kXkbKeyCodeOffset && PlatformHasLinuxKeyCodes()) {
+  if (linux_native_codes && event.nativeScanCode() > kXkbKeyCodeOffset) {
     code = event.nativeScanCode() - kXkbKeyCodeOffset;
   } else {
     code = KeyCodeOfQtKey(event.key(), keypad);

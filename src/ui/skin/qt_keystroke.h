@@ -14,7 +14,10 @@ namespace talon {
 unsigned KeyCodeOfQtKey(int qt_key, bool keypad);
 
 // The keystroke of a key press or release; nullopt for other events and for keys the program has
-// no key for. Native scan codes (X11 and Wayland key codes, evdev + 8) are used when present.
+// no key for. Native scan codes (X11 and Wayland key codes, evdev + 8) are used when present and
+// `linux_native_codes` says the platform's native codes are of that kind; otherwise the Qt key.
+std::optional<Keystroke> KeystrokeOfKeyEvent(const QKeyEvent& event, bool linux_native_codes);
+// The same, for the running platform.
 std::optional<Keystroke> KeystrokeOfKeyEvent(const QKeyEvent& event);
 
 }  // namespace talon
