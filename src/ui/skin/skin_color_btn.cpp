@@ -2,7 +2,6 @@
 
 #include <qdrawutil.h>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 #include "ui/skin/control_binding.h"
 
@@ -107,10 +106,11 @@ void CSkinColorBtn::OnDraw(QPainter& painter, QRect client) {
 }
 
 void CSkinColorBtn::OnDrawFocusRect(QPainter& painter, QRect r) {
-  QStyleOptionFocusRect option;
-  option.initFrom(this);
-  option.rect = r.adjusted(-3, -3, 3, 3);
-  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  // A dotted frame, 3 pixels outside the rectangle it is given.
+  QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(r.adjusted(-3, -3, 2, 2));
 }
 
 void CSkinColorBtn::enterEvent(QEnterEvent* event) {
