@@ -104,17 +104,27 @@ TEST_F(SmallControlsTest, PopupChoicesReachTheDialog) {
 }
 
 TEST_F(SmallControlsTest, LosingFocusOrTheMouseRestoresTheNormalLook) {
+  button->clearFocus();
   const QImage normal = Face();
+  QApplication::setActiveWindow(&owner);
   button->setFocus();
+  ASSERT_TRUE(button->hasFocus());
+  const QImage focused = Face();
+  EXPECT_NE(focused, normal);  // the focus frame
   button->setDown(true);
   QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
   QCoreApplication::sendEvent(button, &enter);
   EXPECT_TRUE(button->IsHovered());
-  EXPECT_NE(Face(), normal);
-  button->clearFocus();
+  EXPECT_NE(Face(), focused);
+
+  button->clearFocus();  // the focus goes to another window
+  EXPECT_FALSE(button->isDown());
+  EXPECT_FALSE(button->IsHovered());
+  EXPECT_EQ(Face(), normal);
+
+  QCoreApplication::sendEvent(button, &enter);
   QEvent leave(QEvent::Leave);
   QCoreApplication::sendEvent(button, &leave);
-  EXPECT_FALSE(button->isDown());
   EXPECT_FALSE(button->IsHovered());
   EXPECT_EQ(Face(), normal);
 }
