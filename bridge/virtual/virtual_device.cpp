@@ -80,14 +80,6 @@ void VirtualDevice::Stop() {
   started_ = false;
 }
 
-void VirtualDevice::Enqueue(const Job& job) {
-  {
-    std::lock_guard lock(queue_mutex_);
-    jobs_.push_back(job);
-  }
-  queue_changed_.notify_all();
-}
-
 void VirtualDevice::Run(std::uint64_t generation) {
   for (;;) {
     Job job;
@@ -149,7 +141,6 @@ void VirtualDevice::AnswerFrame(std::uint64_t generation, const Report& frame) {
 }
 
 void VirtualDevice::RaiseConsumerNow(std::uint16_t code) {
-  if (!plugged_) return;
   const std::uint8_t report[3] = {kConsumerReportId, static_cast<std::uint8_t>(code & 0xFF),
                                   static_cast<std::uint8_t>(code >> 8)};
   const std::uint16_t parsed_code = code;
@@ -175,12 +166,13 @@ bool VirtualDevice::WriteReport(std::span<const std::uint8_t, kReportSize> repor
     std::lock_guard lock(queue_mutex_);
     if (!plugged_) return false;
     jobs_.push_back(job);
+    // Logged in queue order: the keyboard has the report once the write returns, answered or
+    // not, and a callback's own write cannot overtake it.
+    std::lock_guard log(log_mutex_);
+    if (frames_.size() == kFrameLogLimit) frames_.pop_front();
+    frames_.push_back(job.frame);
   }
   queue_changed_.notify_all();
-  // The keyboard has the report once the write returns, answered or not.
-  std::lock_guard log(log_mutex_);
-  if (frames_.size() == kFrameLogLimit) frames_.pop_front();
-  frames_.push_back(job.frame);
   return true;
 }
 
@@ -230,9 +222,16 @@ void VirtualDevice::SetPlugged(bool plugged) {
   queue_changed_.notify_all();
 }
 
+// A key pressed on an unplugged keyboard reaches nobody; one pressed just before it is pulled
+// out arrives before the removal, in order.
 void VirtualDevice::RaiseConsumer(std::uint16_t code) {
   EnsureStarted();
-  Enqueue({Job::Kind::kConsumer, {}, 0, code});
+  {
+    std::lock_guard lock(queue_mutex_);
+    if (!plugged_) return;
+    jobs_.push_back({Job::Kind::kConsumer, {}, 0, code});
+  }
+  queue_changed_.notify_all();
 }
 
 void VirtualDevice::InjectFault(std::uint32_t kind, std::uint32_t skip, std::uint32_t count,

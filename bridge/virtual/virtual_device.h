@@ -67,7 +67,6 @@ class VirtualDevice {
   };
 
   void EnsureStarted();
-  void Enqueue(const Job& job);
   void Run(std::uint64_t generation);
   void AnswerFrame(std::uint64_t generation, const Report& frame);
   void RaiseConsumerNow(std::uint16_t code);

@@ -68,8 +68,9 @@ int LightingModel::WriteLightingFields(int profile, std::span<const LightingFiel
   int result = kDone;
   auto& stored = blocks_[static_cast<std::size_t>(std::clamp(profile, 0, kLightingProfiles - 1))];
   for (const auto& field : fields) {
-    result =
+    const int written =
         commands_.WriteDeviceData(field.bytes, static_cast<std::uint16_t>(base + field.offset));
+    if (result == kDone) result = written;  // the first failure is the one to report
     for (std::size_t i = 0; i < field.bytes.size() && field.offset + i < stored.size(); ++i) {
       stored[field.offset + i] = field.bytes[i];
     }
@@ -83,67 +84,68 @@ int LightingModel::WriteField(std::uint8_t offset, std::span<const std::uint8_t>
   return WriteLightingFields(current_profile_, std::span(&field, 1));
 }
 
-void LightingModel::SelectEffect(int effect) {
+int LightingModel::SelectEffect(int effect) {
   const auto fields = EffectSelectionFields(effect, state_.colourful);
-  if (!fields.empty()) WriteLightingFields(current_profile_, fields);
+  const int result = fields.empty() ? kDone : WriteLightingFields(current_profile_, fields);
   state_.effect = effect;
+  return result;
 }
 
-void LightingModel::SetBrightness(int position) {
+int LightingModel::SetBrightness(int position) {
   position = std::clamp(position, 0, kMaxBrightness);
-  if (position == state_.brightness) return;
+  if (position == state_.brightness) return kDone;
   const std::uint8_t byte = static_cast<std::uint8_t>(position);
-  WriteField(lighting_byte::kBrightness, std::span(&byte, 1));
   state_.brightness = position;
+  return WriteField(lighting_byte::kBrightness, std::span(&byte, 1));
 }
 
-void LightingModel::SetSpeedPosition(int position) {
+int LightingModel::SetSpeedPosition(int position) {
   const int speed = kMaxSpeed - std::clamp(position, 0, kMaxSpeed);
-  if (speed == state_.speed) return;
+  if (speed == state_.speed) return kDone;
   const std::uint8_t byte = static_cast<std::uint8_t>(speed);
-  WriteField(lighting_byte::kSpeed, std::span(&byte, 1));
   state_.speed = speed;
+  return WriteField(lighting_byte::kSpeed, std::span(&byte, 1));
 }
 
-void LightingModel::SetDirection(std::uint8_t value) {
-  WriteField(lighting_byte::kDirection, std::span(&value, 1));
+int LightingModel::SetDirection(std::uint8_t value) {
   state_.direction = value;
+  return WriteField(lighting_byte::kDirection, std::span(&value, 1));
 }
 
-void LightingModel::SetColour(Colour colour) {
+int LightingModel::SetColour(Colour colour) {
   const auto rgb = RgbBytes(colour);
   const std::vector<LightingField> fields{{lighting_byte::kColourful, {0}},
                                           {lighting_byte::kColour, {rgb.begin(), rgb.end()}}};
-  WriteLightingFields(current_profile_, fields);
   state_.colourful = false;
   state_.colour = colour;
+  return WriteLightingFields(current_profile_, fields);
 }
 
-void LightingModel::SetColourful(bool on) {
+int LightingModel::SetColourful(bool on) {
   const std::uint8_t byte = on ? 1 : 0;
-  WriteField(lighting_byte::kColourful, std::span(&byte, 1));
   state_.colourful = on;
+  return WriteField(lighting_byte::kColourful, std::span(&byte, 1));
 }
 
-void LightingModel::SetReportRate(int rate) {
+int LightingModel::SetReportRate(int rate) {
   rate = std::clamp(rate, 0, kMaxReportRate);
   const std::uint8_t byte = static_cast<std::uint8_t>(rate);
-  WriteField(lighting_byte::kReportRate, std::span(&byte, 1));
   state_.report_rate = rate;
+  return WriteField(lighting_byte::kReportRate, std::span(&byte, 1));
 }
 
-void LightingModel::SetEffect17Colour(int choice) {
+int LightingModel::SetEffect17Colour(int choice) {
   choice = std::clamp(choice, 0, 3);
   const std::uint8_t byte = static_cast<std::uint8_t>(choice);
-  WriteField(lighting_byte::kEffect17Colour, std::span(&byte, 1));
   state_.effect17_colour = choice;
+  return WriteField(lighting_byte::kEffect17Colour, std::span(&byte, 1));
 }
 
-void LightingModel::SetUserMode(int mode) {
+int LightingModel::SetUserMode(int mode) {
   mode = std::clamp(mode, 0, 3);
   const std::uint8_t byte = static_cast<std::uint8_t>(mode);
-  WriteField(lighting_byte::kUserMode, std::span(&byte, 1));
   state_.user_mode = mode;
+  return WriteField(lighting_byte::kUserMode, std::span(&byte, 1));
 }
 
 int LightingModel::WriteDefaultBlock() {

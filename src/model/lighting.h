@@ -42,16 +42,18 @@ class LightingModel {
   int WriteLightingFields(int profile, std::span<const LightingField> fields);
 
   // The panel's writes, on the current profile. The checks that avoid needless writes (same
-  // brightness, same speed) are the panel's rules, kept here so every caller gets them.
-  void SelectEffect(int effect);
-  void SetBrightness(int position);       // 0-5
-  void SetSpeedPosition(int position);    // 0-5; the speed written is 5 - position
-  void SetDirection(std::uint8_t value);  // 255 or 0
-  void SetColour(Colour colour);          // also turns colourful off
-  void SetColourful(bool on);
-  void SetReportRate(int rate);        // 0-3
-  void SetEffect17Colour(int choice);  // 0-3
-  void SetUserMode(int mode);          // 0-3
+  // brightness, same speed) are the panel's rules, kept here so every caller gets them. Each
+  // returns the keyboard's result (kDone also when nothing needed writing); the panel shows the
+  // new value either way.
+  int SelectEffect(int effect);
+  int SetBrightness(int position);       // 0-5
+  int SetSpeedPosition(int position);    // 0-5; the speed written is 5 - position
+  int SetDirection(std::uint8_t value);  // 255 or 0
+  int SetColour(Colour colour);          // also turns colourful off
+  int SetColourful(bool on);
+  int SetReportRate(int rate);        // 0-3
+  int SetEffect17Colour(int choice);  // 0-3
+  int SetUserMode(int mode);          // 0-3
   // Effect 1, brightness 5, speed 3, direction 0, colourful, white; bytes 35-41 untouched.
   int WriteDefaultBlock();
 
