@@ -26,22 +26,24 @@ bool ReadMacroArea(KeyboardCommands& commands, std::vector<std::uint8_t>& area) 
 
 }  // namespace
 
-int CaptureKeyboardToFile(KeyboardCommands& commands, const DefaultKeyMap& default_key_map,
-                          const TextLookup& texts, const std::filesystem::path& path) {
+std::optional<std::string> CaptureKeyboard(KeyboardCommands& commands,
+                                           const DefaultKeyMap& default_key_map,
+                                           const TextLookup& texts) {
   const int active = commands.GetActiveProfile();
-  if (active < 0 || active > 4) return 0;
+  if (active < 0 || active > 4) return std::nullopt;
 
   std::array<KeyBank, kProfileCount> banks{};
   for (unsigned p = 0; p < kProfileCount; ++p) {
-    if (commands.ReadKeyBank(banks[p], p) != kDone) return 0;
+    if (commands.ReadKeyBank(banks[p], p) != kDone) return std::nullopt;
   }
   std::vector<std::uint8_t> area;
-  if (!ReadMacroArea(commands, area)) return 0;
+  if (!ReadMacroArea(commands, area)) return std::nullopt;
 
   const KeyBank default_map = default_key_map.Copy();
   KeyBlock block;
-  for (unsigned p = 0; p < kProfileCount; ++p)
+  for (unsigned p = 0; p < kProfileCount; ++p) {
     DecodeKeyBank(banks[p], block.profile(p), default_map);
+  }
   const std::vector<MacroRecord> macros = DecodeMacroArea(area, texts);
   block.header = BuildProfileHeader(static_cast<std::uint16_t>(macros.size()), 0);
 
@@ -52,7 +54,13 @@ int CaptureKeyboardToFile(KeyboardCommands& commands, const DefaultKeyMap& defau
     SerializeMacroRecord(
         macros[i], bytes.subspan(kKeyBlockSize + i * kMacroRecordSize).first<kMacroRecordSize>());
   }
-  return WriteFileAtomically(path, file) ? 1 : 0;
+  return file;
+}
+
+int CaptureKeyboardToFile(KeyboardCommands& commands, const DefaultKeyMap& default_key_map,
+                          const TextLookup& texts, const std::filesystem::path& path) {
+  const std::optional<std::string> file = CaptureKeyboard(commands, default_key_map, texts);
+  return file && WriteFileAtomically(path, *file) ? 1 : 0;
 }
 
 int ReloadFromKeyboard(const ModelContext& context, const ProfilePaths& paths, bool keep_apply) {

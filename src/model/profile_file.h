@@ -12,7 +12,6 @@
 // so a failed write leaves the previous file as it was.
 #include <filesystem>
 #include <functional>
-#include <string_view>
 
 #include "model/model_port.h"
 #include "model/profile_store.h"
@@ -21,14 +20,11 @@ namespace talon {
 
 // Where the profile files of the user live; the shell computes the paths.
 struct ProfilePaths {
-  // The per-user working file that mirrors the keyboard (named kWorkingProfileName in the
-  // per-user folder).
+  // The per-user working file that mirrors the keyboard.
   std::filesystem::path working_profile;
   // Makes the per-user folder (with its colour files) when it is missing; may be empty.
   std::function<void()> ensure_user_folder;
 };
-
-inline constexpr std::string_view kWorkingProfileName = "$Profile0";
 
 // The working file's path, after making sure its folder exists.
 std::filesystem::path WorkingProfilePath(const ProfilePaths& paths);

@@ -185,7 +185,7 @@ TEST_F(CaptureTest, ReloadFillsTheStoreFromTheKeyboard) {
            {0, 0, 0});
   ASSERT_TRUE(s.vkb.WriteMemory(KBSIM_AREA_KEY_BANKS, 0, bank));
   int folder_made = 0;
-  const ProfilePaths paths{folder / std::string(kWorkingProfileName), [&] { ++folder_made; }};
+  const ProfilePaths paths{folder / "$Profile0.vxp", [&] { ++folder_made; }};
   model.store.Lock()->macros.resize(2);
 
   EXPECT_EQ(ReloadFromKeyboard(context, paths, false), 1);
@@ -202,7 +202,7 @@ TEST_F(CaptureTest, ReloadFillsTheStoreFromTheKeyboard) {
 }
 
 TEST_F(CaptureTest, ReloadWithoutAKeyboardEmptiesTheStore) {
-  const ProfilePaths paths{folder / std::string(kWorkingProfileName), {}};
+  const ProfilePaths paths{folder / "$Profile0.vxp", {}};
   ASSERT_EQ(CreateEmptyProfile(paths.working_profile), 1);
   const Bytes before = test::FileBytes(paths.working_profile);
   model.store.Lock()->key_block.record(2, 0x1E) = {AssignmentKind::kDisabled, 0, 0};

@@ -320,7 +320,7 @@ TEST_F(ProfileFileTest, AFailedWriteLeavesThePreviousFile) {
 
 TEST_F(ProfileFileTest, TheWorkingFileIsOnlySavedWhenItExists) {
   int folder_made = 0;
-  const ProfilePaths paths{folder / std::string(kWorkingProfileName), [&] { ++folder_made; }};
+  const ProfilePaths paths{folder / "$Profile0.vxp", [&] { ++folder_made; }};
   ProfileStore store;
   EXPECT_EQ(SaveWorkingProfile(store, paths), 0);
   EXPECT_FALSE(fs::exists(paths.working_profile));
