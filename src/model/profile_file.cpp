@@ -115,7 +115,11 @@ int ReadProfileFile(ProfileStore& store, const fs::path& path) {
     }
     const auto header = LoadableHeader(AsBytes(data));
     if (!header) return kProfileUnusable;
-    *held = ParseProfile(AsBytes(data), *header);
+    ProfileContents loaded = ParseProfile(AsBytes(data), *header);
+    // The recorder's state is not part of a file and stays as it is.
+    held->key_block = loaded.key_block;
+    held->macros = std::move(loaded.macros);
+    held->launch_strings = std::move(loaded.launch_strings);
   } catch (const std::bad_alloc&) {
     ReleaseContents(*held);
     return kProfileUnusable;
