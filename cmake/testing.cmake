@@ -9,13 +9,17 @@ function(talon_add_test name)
   talon_warnings(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} talon_test_support GTest::gmock)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  add_dependencies(${name} kbbridge_virtual)
+  if(TARGET kbbridge_virtual)
+    add_dependencies(${name} kbbridge_virtual)
+  endif()
   set(env "LD_LIBRARY_PATH=${CMAKE_BINARY_DIR}/virtual" "TALON7X_PROGRAM_DIR=${CMAKE_BINARY_DIR}")
   if(ARG_QT)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()
+  # gtest_discover_tests (CMake 3.25) splits a list-valued ENVIRONMENT property into separate
+  # arguments, so the variables are set by running each test through "cmake -E env" instead.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${env}")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 30
-    PROPERTIES ENVIRONMENT "${env}")
+    DISCOVERY_TIMEOUT 30)
 endfunction()

@@ -94,6 +94,9 @@ CapColours CapColoursFor(State s, Face kind) {
       c.sub = QColor(0x3a, 0x3f, 0x48);
       break;
     case State::Other:
+      c.top = Mix(c.top, kAccent, 0.14);
+      c.topLow = Mix(c.topLow, kAccent, 0.08);
+      c.edge = Mix(c.edge, kAccent, 0.35);
       c.legend = kAccent;
       c.sub = Mix(kAccent, kTextDim, 0.5);
       break;
