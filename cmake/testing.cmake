@@ -16,9 +16,9 @@ function(talon_add_test name)
   if(ARG_QT)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()
-  # gtest_discover_tests (CMake 3.25) splits a list-valued ENVIRONMENT property into separate
-  # arguments, so the variables are set by running each test through "cmake -E env" instead.
-  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${env}")
+  # gtest_discover_tests (CMake 3.25) splits a list-valued ENVIRONMENT property and keeps only
+  # its first entry, so each test runs through env with the variables instead.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "env;${env}")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 30)

@@ -66,6 +66,24 @@ class Firmware {
   bool TakeCommitted();
 
   std::size_t macro_capacity() const;
+
+ private:
+  std::span<std::uint8_t> Area(std::uint32_t area);
+  std::span<const std::uint8_t> Area(std::uint32_t area) const;
+  void ApplyFirmwareOwnedInfo();
+  std::uint8_t Execute(std::span<const std::uint8_t, kReportSize> request, Report& answer);
+  bool WriteDeviceInfo(std::size_t offset, std::span<const std::uint8_t> data);
+
+  FirmwareOptions options_;
+  std::array<std::uint8_t, kDeviceInfoSize> device_info_{};
+  std::array<std::uint8_t, kSettingsSize> settings_{};
+  std::array<std::uint8_t, kKeyBankStride * kKeyBankCount> key_banks_{};
+  std::array<std::uint8_t, kKeyBankSize> default_map_{};
+  // Sized for the largest capacity byte 11 can announce; only macro_capacity() bytes are used.
+  std::vector<std::uint8_t> macros_;
+  std::array<std::uint8_t, kColourSlotSize * kColourSlotCount> colours_{};
+  std::array<std::uint8_t, 2> indicator_{};
+  bool committed_ = false;
 };
 
 }  // namespace talon::vkb

@@ -1,0 +1,17 @@
+#pragma once
+#include <chrono>
+
+namespace talon::bridge {
+
+// The library's pacing. Tests may pass shorter values; the defaults serve a real keyboard.
+struct BridgeTimings {
+  // One read waits at most this long, which also bounds how long stopping a reader takes.
+  std::chrono::milliseconds read_timeout{50};
+  // Pause before trying again to open a collection that is missing or failed.
+  std::chrono::milliseconds reopen_delay{250};
+  // The hot-plug watcher re-enumerates this often; a change is reported within about
+  // presence_poll + read_timeout.
+  std::chrono::milliseconds presence_poll{250};
+};
+
+}  // namespace talon::bridge

@@ -1,0 +1,119 @@
+#include "stream_reader.h"
+
+#include <array>
+
+#include "consumer_report.h"
+#include "device_list.h"
+
+namespace talon::bridge {
+
+namespace {
+
+// Larger than any report of the keyboard (64 bytes plus a report id), so nothing is cut.
+constexpr std::size_t kReadBufferSize = 256;
+
+bool IsConsumerCollection(const MatchRecord& record) {
+  return (record.flags & kMatchUsagePage) && record.usage_page == KB_CONSUMER_USAGE_PAGE;
+}
+
+}  // namespace
+
+StreamReader::StreamReader(const MatchRecord& record, KbBridgeCallback callback, std::uint32_t tag,
+                           std::size_t present, const BridgeTimings& timings, LastError& errors)
+    : record_(record),
+      callback_(callback),
+      tag_(tag),
+      consumer_(IsConsumerCollection(record)),
+      timings_(timings),
+      errors_(errors),
+      known_count_(present),
+      thread_([this] { Run(); }) {}
+
+StreamReader::~StreamReader() {
+  RequestStop();
+  Join();
+  // Only when the process ends from inside a callback: the thread cannot join itself.
+  if (thread_.joinable()) thread_.detach();
+}
+
+void StreamReader::NotePresence(std::size_t count) {
+  {
+    std::lock_guard lock(mutex_);
+    if (count == known_count_) return;
+    known_count_ = count;
+    presence_.push_back(static_cast<std::uint32_t>(count));
+    reopen_ = true;
+  }
+  wake_.notify_all();
+}
+
+void StreamReader::RequestStop() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_all();
+}
+
+void StreamReader::Join() {
+  if (thread_.joinable() && !OnOwnThread()) thread_.join();
+}
+
+bool StreamReader::Pause(std::chrono::milliseconds delay) {
+  std::unique_lock lock(mutex_);
+  wake_.wait_for(lock, delay, [this] { return stopping_ || reopen_ || !presence_.empty(); });
+  return !stopping_;
+}
+
+bool StreamReader::TakeWork(std::deque<std::uint32_t>& presence, bool& reopen) {
+  std::lock_guard lock(mutex_);
+  presence.swap(presence_);
+  reopen = reopen_;
+  reopen_ = false;
+  return !stopping_;
+}
+
+void StreamReader::Run() {
+  HidDeviceHandle device;
+  std::array<std::uint8_t, kReadBufferSize> buffer{};
+  std::deque<std::uint32_t> presence;
+  bool reopen = false;
+  while (TakeWork(presence, reopen)) {
+    for (const std::uint32_t count : presence) Deliver(KB_EVENT_PRESENCE, count, {});
+    presence.clear();
+    if (reopen) device.reset();
+    if (!device) {
+      std::string error;
+      device = OpenFirstMatching(record_, error);
+      if (!device) {
+        if (!error.empty()) errors_.Set(std::move(error));
+        Pause(timings_.reopen_delay);
+        continue;
+      }
+    }
+    const int read = hid_read_timeout(device.get(), buffer.data(), buffer.size(),
+                                      static_cast<int>(timings_.read_timeout.count()));
+    if (read < 0) {
+      // hidraw reports an unplugged device as a read error; reopen once it is back.
+      errors_.Set(CopyHidError(device.get()));
+      device.reset();
+      Pause(timings_.reopen_delay);
+    } else if (read > 0) {
+      Deliver(KB_EVENT_REPORT, static_cast<std::uint32_t>(read),
+              std::span(buffer.data(), static_cast<std::size_t>(read)));
+    }
+  }
+}
+
+void StreamReader::Deliver(std::uint32_t kind, std::uint32_t count,
+                           std::span<const std::uint8_t> data) {
+  // The records live only for the call: the callback copies what it keeps.
+  const std::uint16_t code = consumer_ && kind == KB_EVENT_REPORT ? ParseConsumerCode(data) : 0;
+  KbParsedReport parsed{};
+  parsed.consumer_code = &code;
+  const KbStreamBlock block{tag_, count, data.empty() ? nullptr : data.data(), nullptr, &parsed};
+  const KbBridgeEvent event{kind, 0, &block};
+  callback_(&event);
+}
+
+}  // namespace talon::bridge

@@ -1,0 +1,22 @@
+#include <array>
+
+#include "cli/cli_command.h"
+
+namespace talon::cli {
+
+int RunInfo(std::span<const std::string> args);
+int RunProfile(std::span<const std::string> args);
+int RunLighting(std::span<const std::string> args);
+
+std::span<const CliCommand> Commands() {
+  static constexpr std::array kCommands{
+      CliCommand{"info", "", "firmware, active profile, macro capacity, lighting effects", RunInfo},
+      CliCommand{"profile", "[N]", "show the active on-board profile, or switch to N (0-2)",
+                 RunProfile},
+      CliCommand{"lighting", "[P] [key=value ... | default]",
+                 "show or change profile P's lighting (default: the active one)", RunLighting},
+  };
+  return kCommands;
+}
+
+}  // namespace talon::cli

@@ -1,0 +1,108 @@
+#include "platform/file_io.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace talon {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The process umask, read without changing it (umask(2) can only be read by setting it).
+mode_t CurrentUmask() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("Umask:", 0) == 0) {
+      return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8) & 0777);
+    }
+  }
+  return 022;
+}
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+// Best effort: makes the rename itself durable. A failure here does not undo the write.
+void SyncFolder(const fs::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+ReadFileResult ReadWholeFile(const fs::path& path, std::string& out, std::size_t max_bytes) {
+  out.clear();
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (status.type() == fs::file_type::not_found) return ReadFileResult::kMissing;
+  if (ec || !fs::is_regular_file(status)) return ReadFileResult::kUnreadable;
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (ec || size > max_bytes) return ReadFileResult::kUnreadable;
+
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return ReadFileResult::kUnreadable;
+  out.resize(static_cast<std::size_t>(size));
+  in.read(out.data(), static_cast<std::streamsize>(out.size()));
+  if (in.gcount() != static_cast<std::streamsize>(out.size())) {
+    out.clear();
+    return ReadFileResult::kUnreadable;
+  }
+  // The file may have grown since it was measured; take what is there, within the limit.
+  char extra[4096];
+  while (in.read(extra, sizeof extra) || in.gcount() > 0) {
+    if (out.size() + static_cast<std::size_t>(in.gcount()) > max_bytes) {
+      out.clear();
+      return ReadFileResult::kUnreadable;
+    }
+    out.append(extra, static_cast<std::size_t>(in.gcount()));
+  }
+  return ReadFileResult::kRead;
+}
+
+bool WriteFileAtomically(const fs::path& target_in, std::string_view data) {
+  std::error_code ec;
+  fs::path target = target_in;
+  if (fs::is_symlink(target, ec)) {
+    target = fs::weakly_canonical(target, ec);
+    if (ec) return false;
+  }
+  fs::path folder = target.parent_path();
+  if (folder.empty()) folder = ".";
+
+  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) return false;
+
+  struct stat old_stat {};
+  const mode_t mode = ::stat(target.c_str(), &old_stat) == 0 ? (old_stat.st_mode & 07777)
+                                                             : (0666 & ~CurrentUmask());
+  bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, data) && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  SyncFolder(folder);
+  return true;
+}
+
+}  // namespace talon

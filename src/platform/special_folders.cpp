@@ -1,0 +1,62 @@
+#include "platform/special_folders.h"
+
+#include <cstdlib>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace talon {
+namespace {
+
+namespace fs = std::filesystem;
+
+// An environment path counts only when it is absolute, as the XDG base-directory rules ask.
+fs::path AbsoluteFromEnv(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr || *value == '\0') return {};
+  fs::path path(value);
+  return path.is_absolute() ? path : fs::path();
+}
+
+}  // namespace
+
+fs::path ProgramFilePath() {
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? fs::path() : exe;
+}
+
+fs::path ProgramFolder() {
+  if (const char* dir = std::getenv("TALON7X_PROGRAM_DIR"); dir != nullptr && *dir != '\0') {
+    return fs::path(dir);
+  }
+  return ProgramFilePath().parent_path();
+}
+
+fs::path HomeFolder() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+  long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+  std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+      found != nullptr && found->pw_dir != nullptr) {
+    return found->pw_dir;
+  }
+  return {};
+}
+
+fs::path LocalAppDataFolder() {
+  fs::path path = AbsoluteFromEnv("XDG_DATA_HOME");
+  return path.empty() ? HomeFolder() / ".local" / "share" : path;
+}
+
+fs::path UserConfigFolder() {
+  fs::path path = AbsoluteFromEnv("XDG_CONFIG_HOME");
+  return path.empty() ? HomeFolder() / ".config" : path;
+}
+
+}  // namespace talon

@@ -1,0 +1,54 @@
+#pragma once
+// The message layer of a dialog: window messages and control commands routed through the
+// class's static MessageMap, Send and Post, timers by numeric id, and the pre-translation of
+// keystrokes before any control sees them.
+#include <QDialog>
+
+#include <cstdint>
+
+#include "ui/skin/key_message.h"
+#include "ui/skin/message_map.h"
+
+namespace talon {
+
+class WindowTimers;
+
+class MessageDialog : public QDialog {
+ public:
+  explicit MessageDialog(QWidget* parent = nullptr);
+  ~MessageDialog() override;
+
+  // The table of the object's class: every class that routes anything has a static
+  // ClassMessageMap (naming its base class's) and overrides this to return it.
+  virtual const MessageMap& GetMessageMap() const;
+  static const MessageMap& ClassMessageMap();
+
+  // Runs the message on the window's thread and returns the handler's result. From another
+  // thread the caller blocks until the window's thread has handled it, so that thread must not be
+  // waiting for the caller. A message without a handler (or with a wrong tag) gives 0.
+  LResult Send(MessageId message, WParam w = 0, LParam l = 0);
+  // Queues the message for the window's thread and returns at once; callable from any thread.
+  void Post(MessageId message, WParam w = 0, LParam l = 0);
+
+  // kTimer messages with wParam = timer_id every `milliseconds`; callable from any thread.
+  void SetTimer(std::uint32_t timer_id, int milliseconds);
+  void KillTimer(std::uint32_t timer_id);
+  bool IsTimerRunning(std::uint32_t timer_id) const;
+
+  // Keyboard filter, called for every keystroke bound for this dialog or any widget inside it,
+  // before the widget sees it (and after the application's keystroke hooks). True swallows it.
+  virtual bool PreTranslateKey(const KeyMessage& key);
+
+ protected:
+  // Routes one message: commands (msg::kCommand) to the command entries, everything else to the
+  // message entries. Overrides may handle messages before or after the table.
+  virtual LResult WindowProc(MessageId message, WParam w, LParam l);
+  bool event(QEvent* e) override;
+
+ private:
+  LResult RouteCommand(WParam w);
+
+  WindowTimers* timers_;
+};
+
+}  // namespace talon

@@ -1,0 +1,65 @@
+#include "run_tool.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace talon::test {
+
+namespace {
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+std::string CtlPath() {
+  return std::string(TALON7X_BUILD_DIR) + "/talon7x-ctl";
+}
+
+ToolRun RunTool(const std::string& program, const std::vector<std::string>& args,
+                const std::map<std::string, std::string>& env) {
+  char out_name[] = "/tmp/talon7x-tool-out-XXXXXX";
+  char err_name[] = "/tmp/talon7x-tool-err-XXXXXX";
+  const int out_fd = mkstemp(out_name);
+  const int err_fd = mkstemp(err_name);
+  ToolRun run;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(out_fd, STDOUT_FILENO);
+    dup2(err_fd, STDERR_FILENO);
+    for (const auto& [name, value] : env) {
+      if (value.empty()) {
+        unsetenv(name.c_str());
+      } else {
+        setenv(name.c_str(), value.c_str(), 1);
+      }
+    }
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+    run.exit_code = WEXITSTATUS(status);
+  }
+  close(out_fd);
+  close(err_fd);
+  run.out = Slurp(out_name);
+  run.err = Slurp(err_name);
+  std::remove(out_name);
+  std::remove(err_name);
+  return run;
+}
+
+}  // namespace talon::test
