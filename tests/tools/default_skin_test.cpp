@@ -2,6 +2,7 @@
 // and faces that line up with the pictures they are cut from.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QGuiApplication>
 #include <cstdint>
 #include <set>
@@ -241,6 +242,14 @@ TEST_F(DefaultSkin, EveryPictureTheWindowsNameLoads) {
   }
   for (int i = 1; i <= 8; ++i) {
     EXPECT_FALSE(LoadPicture(QStringLiteral("Color%1.bmp").arg(i)).isNull()) << "Color" << i;
+  }
+  // and whatever else the skin folder holds
+  const QStringList all = QDir(SkinPath(QString())).entryList({"*.jpg", "*.bmp"}, QDir::Files);
+  EXPECT_GT(all.size(), 100);
+  for (const QString& name : all) {
+    const QImage img = LoadPicture(name);
+    EXPECT_FALSE(img.isNull()) << name.toStdString();
+    EXPECT_GT(img.width() * img.height(), 1) << name.toStdString();
   }
 }
 
