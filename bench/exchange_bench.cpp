@@ -33,17 +33,19 @@ void SetDeviceLatency(std::uint32_t microseconds) {
 }
 
 DeviceLink& Link() {
-  static DeviceLink link;
-  static const bool started = [] {
+  // Kept until the process ends, like the program's link: destroying it at exit would call into
+  // a library whose own statics may already be gone.
+  static DeviceLink* link = [] {
     // A state file of its own, so benchmarking never touches a demo keyboard's settings.
     setenv("TALON7X_VKB_STATE", "/tmp/talon7x-bench-virtual-keyboard.state", 0);
-    return link.Start(nullptr) == talon::StartResult::kStarted && link.start_count() > 0;
+    auto* started = new DeviceLink;
+    if (started->Start(nullptr) != talon::StartResult::kStarted || started->start_count() == 0) {
+      std::fprintf(stderr, "no virtual keyboard: %s\n", started->error().c_str());
+      std::exit(1);
+    }
+    return started;
   }();
-  if (!started) {
-    std::fprintf(stderr, "no virtual keyboard: %s\n", link.error().c_str());
-    std::exit(1);
-  }
-  return link;
+  return *link;
 }
 
 void BM_ExchangeOverhead(benchmark::State& state) {

@@ -7,6 +7,9 @@ namespace talon::cli {
 int RunInfo(std::span<const std::string> args);
 int RunProfile(std::span<const std::string> args);
 int RunLighting(std::span<const std::string> args);
+int RunExport(std::span<const std::string> args);
+int RunImport(std::span<const std::string> args);
+int RunShow(std::span<const std::string> args);
 
 std::span<const CliCommand> Commands() {
   static constexpr std::array kCommands{
@@ -15,6 +18,11 @@ std::span<const CliCommand> Commands() {
                  RunProfile},
       CliCommand{"lighting", "[P] [key=value ... | default]",
                  "show or change profile P's lighting (default: the active one)", RunLighting},
+      CliCommand{"export", "FILE", "save the keyboard's key maps and macros to a profile file",
+                 RunExport},
+      CliCommand{"import", "FILE", "load a profile file and send it to the keyboard", RunImport},
+      CliCommand{"show", "FILE", "a profile file's key assignments and macros in plain words",
+                 RunShow},
   };
   return kCommands;
 }

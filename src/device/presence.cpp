@@ -81,8 +81,7 @@ void KeyboardPresence::HandleTray(std::uint16_t code) {
 
 void KeyboardPresence::SwitchGBank() {
   std::lock_guard lock(gbank_mutex_);
-  const std::uint8_t state = gbank_state_ ^ 0x01;
-  gbank_state_ = state;
+  const std::uint8_t state = port_.FlipGBank();
   link_.WriteIndicator(state);
   port_.RedrawGKeys();
   port_.ShowGBank((state & 0x01) != 0);

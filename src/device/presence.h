@@ -40,8 +40,6 @@ class KeyboardPresence : public DeviceEventPort {
   void SetQuietStart() { quiet_start_ = true; }
   bool quiet_start() const { return quiet_start_; }
 
-  // The second byte of the G-bank word: bit 0 set while bank B of the G keys is selected.
-  std::uint8_t gbank_state() const { return gbank_state_; }
   // The tray picture that the play symbol gives way to again.
   int remembered_tray_picture() const { return remembered_picture_; }
 
@@ -62,7 +60,6 @@ class KeyboardPresence : public DeviceEventPort {
   std::chrono::milliseconds ready_poll_;
 
   std::atomic<bool> quiet_start_{false};
-  std::atomic<std::uint8_t> gbank_state_{0x02};
   std::atomic<int> remembered_picture_{kTrayNoKeyboard};
   int last_count_ = 0;  // only the presence worker touches it
   std::mutex gbank_mutex_;

@@ -34,6 +34,10 @@ class PresencePort {
   // The main window's timer 1051 with 0 ms: re-read the lighting when it fires.
   virtual void StartLightingReloadTimer() = 0;
 
+  // Flips the G-bank state (kept with the key records it selects) and returns the new second
+  // byte of the indicator word: bit 0 set while bank B is selected.
+  virtual std::uint8_t FlipGBank() = 0;
+
   virtual bool MainWindowReady() const = 0;
   virtual void SetTrayPicture(int picture) = 0;
   // The "LOCK_AB" indicator: bank B selected or not.

@@ -28,22 +28,22 @@ bool ReadNumber(std::string_view f, std::size_t& i, std::string& out) {
 }
 
 std::optional<Segment> ReadConversion(std::string_view f, std::size_t& i) {
-  Segment spec;
+  Segment conversion_spec;
   while (i < f.size() && std::string_view("-+ #0").find(f[i]) != std::string_view::npos) {
-    spec.text.push_back(f[i++]);
+    conversion_spec.text.push_back(f[i++]);
   }
-  if (!ReadNumber(f, i, spec.text)) return std::nullopt;
+  if (!ReadNumber(f, i, conversion_spec.text)) return std::nullopt;
   if (i < f.size() && f[i] == '.') {
-    spec.text.push_back(f[i++]);
-    if (!ReadNumber(f, i, spec.text)) return std::nullopt;
+    conversion_spec.text.push_back(f[i++]);
+    if (!ReadNumber(f, i, conversion_spec.text)) return std::nullopt;
   }
   // Length modifiers are dropped: we pass our own argument type.
   while (i < f.size() && std::string_view("hljztLq").find(f[i]) != std::string_view::npos) ++i;
   if (i >= f.size()) return std::nullopt;
   const char c = f[i++];
   if (std::string_view("diuoxXcs").find(c) == std::string_view::npos) return std::nullopt;
-  spec.conversion = c;
-  return spec;
+  conversion_spec.conversion = c;
+  return conversion_spec;
 }
 
 std::optional<std::vector<Segment>> Split(std::string_view f) {
@@ -60,9 +60,9 @@ std::optional<std::vector<Segment>> Split(std::string_view f) {
       ++i;
       continue;
     }
-    auto spec = ReadConversion(f, i);
-    if (!spec) return std::nullopt;
-    segments.push_back(std::move(*spec));
+    auto conversion_spec = ReadConversion(f, i);
+    if (!conversion_spec) return std::nullopt;
+    segments.push_back(std::move(*conversion_spec));
     segments.emplace_back();
   }
   return segments;
@@ -97,11 +97,11 @@ std::optional<std::vector<Segment>> SingleArgument(std::string_view format, Form
 }
 
 template <typename T>
-std::string Printf(const std::string& spec, T value) {
-  const int size = std::snprintf(nullptr, 0, spec.c_str(), value);
+std::string Printf(const std::string& conversion_spec, T value) {
+  const int size = std::snprintf(nullptr, 0, conversion_spec.c_str(), value);
   if (size <= 0) return {};
   std::string out(static_cast<std::size_t>(size) + 1, '\0');
-  std::snprintf(out.data(), out.size(), spec.c_str(), value);
+  std::snprintf(out.data(), out.size(), conversion_spec.c_str(), value);
   out.resize(static_cast<std::size_t>(size));
   return out;
 }

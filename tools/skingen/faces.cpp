@@ -4,6 +4,8 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
+#include "vector_icon.h"
+
 namespace talon::skingen {
 namespace {
 
@@ -94,6 +96,9 @@ CapColours CapColoursFor(State s, Face kind) {
       c.sub = QColor(0x3a, 0x3f, 0x48);
       break;
     case State::Other:
+      c.top = Mix(c.top, kAccent, 0.14);
+      c.topLow = Mix(c.topLow, kAccent, 0.08);
+      c.edge = Mix(c.edge, kAccent, 0.35);
       c.legend = kAccent;
       c.sub = Mix(kAccent, kTextDim, 0.5);
       break;
@@ -114,7 +119,7 @@ CapColours CapColoursFor(State s, Face kind) {
 void DrawLegend(QPainter& p, const QRectF& face, const Legend& l, const CapColours& c) {
   const QRectF area = face.adjusted(2, 1, -2, -1);
   // legends are sized for the keyboard's keys; larger caps (illustrations) scale them up
-  const qreal scale = qMax(1.0, face.height() / 27.0);
+  const qreal scale = qMax(1.0, qMin(face.width(), face.height()) / 27.0);
   if (l.top.isEmpty()) {
     DrawFitted(p, area, l.main, UiFont(l.size * scale, l.bold), c.legend);
     return;
@@ -279,29 +284,14 @@ void DrawLogo(QPainter& p, const Control& c, State s) {
       p.drawRoundedRect(r.adjusted(-i + 3, -i + 3, i - 3, i - 3), 11, 11);
     }
   }
-  QLinearGradient g(r.topLeft(), r.bottomRight());
-  const bool off = s == State::Disable;
-  g.setColorAt(0, off ? kButtonHi : kAccent.lighter(s == State::Over ? 115 : 100));
-  g.setColorAt(1, off ? kButton : QColor(0x5b, 0x4b, 0xff));
-  p.setBrush(g);
-  p.setPen(Qt::NoPen);
-  const QRectF body = s == State::Down ? r.adjusted(3, 3, -2, -2) : r.adjusted(2, 2, -2, -2);
-  p.drawRoundedRect(body, 9, 9);
-  // the mark: a keycap seen from above with a talon's three strokes
-  const qreal u = body.width() / 24.0;
-  const QPointF o = body.topLeft();
-  QPen pen(kAccentInk, 2.2 * u, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  p.setPen(pen);
-  p.setBrush(Qt::NoBrush);
-  for (int i = 0; i < 3; ++i) {
-    QPainterPath claw;
-    const qreal x = 7 + 5 * i;
-    claw.moveTo(o + QPointF(x * u, 6 * u));
-    claw.cubicTo(o + QPointF((x + 3) * u, 10 * u), o + QPointF((x + 2.5) * u, 15 * u),
-                 o + QPointF((x - 0.5) * u, 18.5 * u));
-    p.drawPath(claw);
-  }
   p.restore();
+  // the application icon is the mark
+  const int size = qRound((r.width() - 4) * 64.0 / 56.0);
+  QImage mark = RenderIcon(AppIcon(), size);
+  if (s == State::Disable) mark = mark.convertToFormat(QImage::Format_Grayscale8);
+  const qreal shift = s == State::Down ? 1 : 0;
+  p.drawImage(QPointF(r.center().x() - size / 2.0 + shift, r.center().y() - size / 2.0 + shift),
+              mark);
 }
 
 void DrawLock(QPainter& p, const Control& c, State s) {

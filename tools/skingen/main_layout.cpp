@@ -8,13 +8,13 @@
 namespace talon::skingen {
 namespace {
 
-constexpr int kWidth = 1267;
+constexpr int kWidth = 1279;
 constexpr int kHeight = 478;
 constexpr int kMargin = 14;
 
 constexpr Rect kHeader{0, 0, kWidth, 58};
 constexpr Rect kPlate{kMargin, 60, 959, 358};
-constexpr Rect kPanel{kPlate.right() + 12, 60, 268, 358};
+constexpr Rect kPanel{kPlate.right() + 12, 60, 280, 358};
 constexpr Rect kFooter{0, kPlate.bottom(), kWidth, kHeight - kPlate.bottom()};
 
 constexpr int kPitch = 38;
@@ -272,15 +272,15 @@ void AddPanel(std::vector<Control>& out) {
                  Glyph glyph = Glyph::None, int level = 0) {
     out.push_back({key, {x + dx, y + dy, w, h}, face, "", glyph, level});
   };
-  constexpr int kLabel = 16, kLabelW = 78, kCtl = 98;
+  constexpr int kLabel = 16, kLabelW = 96, kCtl = 116;
   constexpr int kRowA = 100, kRowB = 136, kRowC = 170, kRowD = 204, kRowE = 238;
   add("CONTROL_DengStatic", kLabel, 17, 150, 24);
-  add("CONTROL_DengStaPic", 200, 15, 52, 28);
-  add("CONTROL_XGcombox", kLabel, 62, 236, 26);
+  add("CONTROL_DengStaPic", 212, 15, 52, 28);
+  add("CONTROL_XGcombox", kLabel, 62, 248, 26);
   add("CONTROL_LightStatic", kLabel, kRowA + 2, kLabelW, 24);
-  add("CONTROL_LightSlider", kCtl, kRowA + 3, 154, 22);
+  add("CONTROL_LightSlider", kCtl, kRowA + 3, 148, 22);
   add("CONTROL_SpeedStatic", kLabel, kRowB + 3, kLabelW, 24);
-  add("CONTROL_SpeedSlider", kCtl, kRowB + 4, 154, 22);
+  add("CONTROL_SpeedSlider", kCtl, kRowB + 4, 148, 22);
   // direction: effect 18 at the speed row, 12 under speed, 1-3 under the colour group
   const std::pair<const char*, int> directions[] = {{"", kRowB}, {"2", kRowE}, {"3", kRowC}};
   for (const auto& [suffix, row] : directions) {
@@ -299,8 +299,8 @@ void AddPanel(std::vector<Control>& out) {
   add("CONTROL_FYSJSStaPic", kCtl, kRowC + 1, 52, 28);
   const char* const chips[] = {"CONTROL_HONGPIC", "CONTROL_HUANGPIC", "CONTROL_LVPIC",
                                "CONTROL_LANPIC"};
-  for (int i = 0; i < 4; ++i) add(chips[i], kLabel + 61 * i, kRowB, 52, 30);
-  add("CONTROL_umCombo", kLabel, kRowB + 2, 236, 26);
+  for (int i = 0; i < 4; ++i) add(chips[i], kLabel + 64 * i, kRowB, 56, 30);
+  add("CONTROL_umCombo", kLabel, kRowB + 2, 248, 26);
   add("CONTROL_USERysStatic", kLabel, kRowC + 3, kLabelW, 24);
   add("CONTROL_USERysButton", kCtl, kRowC + 2, 100, 26);
   add("CONTROL_USERjsStatic", kLabel, kRowD + 3, kLabelW, 24);
@@ -310,13 +310,13 @@ void AddPanel(std::vector<Control>& out) {
   add("CONTROL_USERgjStaPic2", kCtl + 48, kRowE, 44, 30);
   add("CONTROL_UsbStatic", kLabel, 289, kLabelW, 24);
   for (int i = 0; i < 4; ++i) {
-    add(("FUNC_REPORT" + std::to_string(i + 1)).c_str(), kCtl + 39 * i, 287, 34, 28, Face::Rate,
+    add(("FUNC_REPORT" + std::to_string(i + 1)).c_str(), kCtl + 38 * i, 287, 34, 28, Face::Rate,
         Glyph::None, i + 1);
   }
   add("CONTROL_RGBStatic", kLabel, 324, kLabelW, 22);
-  add("COLOR_R", kCtl, 322, 48, 24);
-  add("COLOR_G", kCtl + 52, 322, 48, 24);
-  add("COLOR_B", kCtl + 104, 322, 48, 24);
+  add("COLOR_R", kCtl, 322, 46, 24);
+  add("COLOR_G", kCtl + 51, 322, 46, 24);
+  add("COLOR_B", kCtl + 102, 322, 46, 24);
   // controls the window creates but never shows
   const char* const hidden[] = {
       "CONTROL_JTysStatic",  "CONTROL_JTysButton",   "CONTROL_FYCFStatic",   "CONTROL_FYdjcfStatic",

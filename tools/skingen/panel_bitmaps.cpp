@@ -12,7 +12,7 @@ namespace {
 
 using namespace colours;
 
-constexpr int kSliderW = 154;
+constexpr int kSliderW = 148;
 constexpr int kSliderH = 22;
 
 QImage Canvas(int w, int h, const QColor& bg = kPanel) {
@@ -101,10 +101,10 @@ QImage SpreadGather(bool spread, bool selected) {
 }
 
 QImage Chip(const QColor& colour, bool selected) {
-  QImage img = Canvas(52, 30);
+  QImage img = Canvas(56, 30);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r(1, 1, 50, 28);
+  const QRectF r(1, 1, 54, 28);
   if (selected) {
     p.setPen(QPen(Qt::white, 2));
     p.setBrush(Qt::NoBrush);

@@ -137,9 +137,10 @@ VectorIcon AppIcon() {
                   {},
                   QColor(0x2d, 0xd4, 0xff),
                   QColor(0x5b, 0x4b, 0xff)});
-  const char* const claws[] = {"M20.3 18 C27.3 27.3 26.2 39 19.2 47.2",
-                               "M32 18 C39 27.3 37.8 39 30.8 47.2",
-                               "M43.7 18 C50.7 27.3 49.5 39 42.5 47.2"};
+  // three claw strokes raked across the face
+  const char* const claws[] = {"M31.5 14.5 C28.5 26.5 25.5 36 18.5 49.5",
+                               "M40.5 14.5 C37.5 26.5 34.5 36 27.5 49.5",
+                               "M49.5 14.5 C46.5 26.5 43.5 36 36.5 49.5"};
   for (const char* claw : claws) {
     icon.push_back({Shape::Kind::Path,
                     {},
@@ -148,7 +149,7 @@ VectorIcon AppIcon() {
                     Qt::transparent,
                     Qt::transparent,
                     ink,
-                    5.2});
+                    5.6});
   }
   return icon;
 }
@@ -157,42 +158,32 @@ VectorIcon TrayIcon(int id) {
   const QColor body = id == 128 ? QColor(0x9a, 0xa1, 0xad) : QColor(0x2d, 0xd4, 0xff);
   const QColor hole(0x11, 0x14, 0x1a);
   VectorIcon icon;
-  icon.push_back({Shape::Kind::RoundRect, QRectF(3, 15, 58, 36), 8, {}, body});
+  icon.push_back({Shape::Kind::RoundRect, QRectF(2, 11, 60, 42), 8, {}, body});
   for (int row = 0; row < 2; ++row) {
     for (int col = 0; col < 4; ++col) {
       icon.push_back(
-          {Shape::Kind::RoundRect, QRectF(9 + 12 * col, 21 + 9.5 * row, 10, 6.5), 1.8, {}, hole});
+          {Shape::Kind::RoundRect, QRectF(8 + 13 * col, 18 + 10.5 * row, 9.5, 7.5), 2, {}, hole});
     }
   }
-  icon.push_back({Shape::Kind::RoundRect, QRectF(17, 40, 30, 6.5), 1.8, {}, hole});
+  icon.push_back({Shape::Kind::RoundRect, QRectF(16, 39.5, 32, 7.5), 2, {}, hole});
+  // status badge in the lower right corner, ringed so it reads on any panel colour
+  auto badge = [&](const QColor& colour) {
+    Shape ring{Shape::Kind::Circle, QRectF(37, 37, 27, 27), 0, {}, colour};
+    ring.stroke = hole;
+    ring.strokeWidth = 2.5;
+    icon.push_back(ring);
+  };
   if (id == 128) {
-    icon.push_back({Shape::Kind::Circle,
-                    QRectF(38, 34, 26, 26),
-                    0,
-                    {},
-                    QColor(0xff, 0x55, 0x66),
-                    Qt::transparent,
-                    hole,
-                    2.5});
-    icon.push_back({Shape::Kind::Path,
-                    {},
-                    0,
-                    QStringLiteral("M46 42 L56 52 M56 42 L46 52"),
-                    Qt::transparent,
-                    Qt::transparent,
-                    Qt::white,
-                    3.4});
+    badge(QColor(0xff, 0x55, 0x66));
+    Shape cross{
+        Shape::Kind::Path, {}, 0, QStringLiteral("M45.5 45.5 L55.5 55.5 M55.5 45.5 L45.5 55.5")};
+    cross.stroke = Qt::white;
+    cross.strokeWidth = 3.4;
+    icon.push_back(cross);
   } else if (id == 142) {
-    icon.push_back({Shape::Kind::Circle,
-                    QRectF(38, 34, 26, 26),
-                    0,
-                    {},
-                    QColor(0x3b, 0xe0, 0x6e),
-                    Qt::transparent,
-                    hole,
-                    2.5});
+    badge(QColor(0x3b, 0xe0, 0x6e));
     icon.push_back(
-        {Shape::Kind::Path, {}, 0, QStringLiteral("M47 40.5 L57.5 47 L47 53.5 Z"), Qt::white});
+        {Shape::Kind::Path, {}, 0, QStringLiteral("M46.5 44 L57 50.5 L46.5 57 Z"), Qt::white});
   }
   return icon;
 }
