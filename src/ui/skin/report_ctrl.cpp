@@ -184,6 +184,13 @@ void CReportCtrl::SetItemImage(int row, int column, int image) {
   cell->setData(Qt::DecorationRole, valid ? QVariant(images_[image]) : QVariant());
 }
 
+void CReportCtrl::SetHeaderImage(int column, int image) {
+  QTableWidgetItem* head = horizontalHeaderItem(column);
+  if (head == nullptr) return;
+  const bool valid = image >= 0 && image < static_cast<int>(header_images_.size());
+  head->setIcon(valid ? QIcon(header_images_[image]) : QIcon());
+}
+
 bool CReportCtrl::IsTicked(int row) const {
   const QTableWidgetItem* cell = Cell(row, 0);
   return cell != nullptr && tick_mode_ == TickMode::kSingle && cell->checkState() == Qt::Checked;

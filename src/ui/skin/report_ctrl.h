@@ -73,6 +73,9 @@ class CReportCtrl : public QTableWidget {
   // Images from the row image list, shown at the cell's left; -1 for none.
   void SetImageList(std::vector<QPixmap> images);
   void SetItemImage(int row, int column, int image);
+  // Images from the header image list, shown in a column's header; -1 for none.
+  void SetHeaderImageList(std::vector<QPixmap> images) { header_images_ = std::move(images); }
+  void SetHeaderImage(int column, int image);
 
   // States.
   void SetItemStates(int row, unsigned flags);
@@ -135,6 +138,7 @@ class CReportCtrl : public QTableWidget {
   TickMode tick_mode_ = TickMode::kNone;
   Qt::Alignment edit_alignment_ = Qt::AlignLeft;
   std::vector<QPixmap> images_;
+  std::vector<QPixmap> header_images_;
   QWidget* owner_ = nullptr;
   ValidateCallback validate_;
   BeginEditCallback begin_edit_;

@@ -227,6 +227,22 @@ TEST_F(ReportCtrlTest, MovingARowKeepsEverythingItHas) {
   EXPECT_FALSE(list.MoveItem(0, 4));
 }
 
+TEST_F(ReportCtrlTest, AnEditOverACellWithAnImageStartsAfterIt) {
+  QPixmap image(12, 12);
+  image.fill(Qt::green);
+  list.SetImageList({image});
+  list.SetItemImage(1, 0, 0);
+  ASSERT_TRUE(list.BeginEdit(1, 0));
+  EXPECT_EQ(list.EditBox().geometry().left(), list.CellRect(1, 0).left() + 8);
+  list.EndEdit(false);
+  ASSERT_TRUE(list.BeginEdit(2, 0));
+  EXPECT_EQ(list.EditBox().geometry().left(), list.CellRect(2, 0).left());
+  list.EndEdit(false);
+  ASSERT_TRUE(list.MoveItem(1, 3));  // the image moves with its row
+  ASSERT_TRUE(list.BeginEdit(3, 0));
+  EXPECT_EQ(list.EditBox().geometry().left(), list.CellRect(3, 0).left() + 8);
+}
+
 TEST_F(ReportCtrlTest, CellColoursWithAllRowsAndDefaults) {
   list.SetItemBkColor(-1, 1, Rgb(255, 0, 0));
   list.SetItemTextColor(2, -1, Rgb(0, 0, 255));
