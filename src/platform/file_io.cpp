@@ -14,6 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr int kMaxSymlinkHops = 40;  // as the kernel's own limit
+
 // The process umask, read without changing it (umask(2) can only be read by setting it).
 mode_t CurrentUmask() {
   std::ifstream status("/proc/self/status");
@@ -78,11 +80,14 @@ ReadFileResult ReadWholeFile(const fs::path& path, std::string& out, std::size_t
 }
 
 bool WriteFileAtomically(const fs::path& target_in, std::string_view data) {
+  // Follow the links one by one: a link to a file that does not exist yet must get that file,
+  // not be replaced by it.
   std::error_code ec;
   fs::path target = target_in;
-  if (fs::is_symlink(target, ec)) {
-    target = fs::weakly_canonical(target, ec);
-    if (ec) return false;
+  for (int hops = 0; fs::is_symlink(target, ec); ++hops) {
+    const fs::path next = fs::read_symlink(target, ec);
+    if (ec || hops == kMaxSymlinkHops) return false;
+    target = next.is_absolute() ? next : target.parent_path() / next;
   }
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";

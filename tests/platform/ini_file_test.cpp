@@ -130,6 +130,16 @@ TEST(AtomicWrite, KeepsPermissionsAndWritesThroughSymlinks) {
   EXPECT_EQ(Slurp(real), "new");
   EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write);
+
+  // A relative link, through another link, to a file that does not exist yet: the file is
+  // made where the chain ends and both links stay.
+  fs::create_directories(folder / "elsewhere");
+  fs::create_symlink("elsewhere/new.ini", folder / "dangling.ini");
+  fs::create_symlink("dangling.ini", folder / "chain.ini");
+  ASSERT_TRUE(WriteFileAtomically(folder / "chain.ini", "fresh"));
+  EXPECT_TRUE(fs::is_symlink(folder / "chain.ini"));
+  EXPECT_TRUE(fs::is_symlink(folder / "dangling.ini"));
+  EXPECT_EQ(Slurp(folder / "elsewhere" / "new.ini"), "fresh");
 }
 
 }  // namespace
