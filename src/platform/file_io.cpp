@@ -16,18 +16,6 @@ namespace fs = std::filesystem;
 
 constexpr int kMaxSymlinkHops = 40;  // as the kernel's own limit
 
-// The process umask, read without changing it (umask(2) can only be read by setting it).
-mode_t CurrentUmask() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind("Umask:", 0) == 0) {
-      return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8) & 0777);
-    }
-  }
-  return 022;
-}
-
 bool WriteAll(int fd, std::string_view data) {
   while (!data.empty()) {
     const ssize_t n = ::write(fd, data.data(), data.size());
@@ -49,6 +37,18 @@ void SyncFolder(const fs::path& folder) {
 }
 
 }  // namespace
+
+// Read from /proc: umask(2) can only be read by setting it, which would race with other threads.
+mode_t CurrentUmask() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("Umask:", 0) == 0) {
+      return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8) & 0777);
+    }
+  }
+  return 022;
+}
 
 ReadFileResult ReadWholeFile(const fs::path& path, std::string& out, std::size_t max_bytes) {
   out.clear();

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include <sys/types.h>
+
 namespace talon {
 
 enum class ReadFileResult {
@@ -18,6 +20,9 @@ enum class ReadFileResult {
 // every file we read whole is small, and a huge one is not ours.
 ReadFileResult ReadWholeFile(const std::filesystem::path& path, std::string& out,
                              std::size_t max_bytes = 64u << 20);
+
+// The process umask, without changing it: what a new file or folder's permissions are cut by.
+mode_t CurrentUmask();
 
 // Writes `data` to a temporary file in the target's folder, flushes it to disk and renames it
 // over `target`. Readers see either the old or the new content; any failure removes the

@@ -23,10 +23,8 @@ UserFolderResult EnsureUserFolder(const SkinPaths& paths) {
   std::string staging =
       (parent / ("." + paths.user_folder.filename().string() + ".XXXXXX")).string();
   if (::mkdtemp(staging.data()) == nullptr) return result;
-  fs::permissions(staging,
-                  fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                      fs::perms::others_read | fs::perms::others_exec,
-                  ec);
+  // mkdtemp makes the folder private; give it what any new folder of the user's gets.
+  fs::permissions(staging, static_cast<fs::perms>(0777 & ~CurrentUmask()), ec);
 
   std::string colours;
   const bool have_default =

@@ -1,6 +1,8 @@
 // Paths beside the program and in the user's folder, and the first-start user folder.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "shell/skin_paths.h"
 #include "shell/user_folder.h"
 #include "test_folder.h"
@@ -90,6 +92,15 @@ TEST(UserFolder, FirstStartMakesTheFolderWithFourColourFiles) {
   EXPECT_FALSE(second.created);
   EXPECT_EQ(Slurp(paths.UserColourFile(0)), "edited");
   EXPECT_FALSE(fs::exists(paths.UserColourFile(1)));
+}
+
+TEST(UserFolder, FolderFollowsTheUmaskLikeAnyNewFolder) {
+  const SkinPaths paths = PathsUnder(TestFolder());
+  const mode_t saved = ::umask(077);
+  const UserFolderResult result = EnsureUserFolder(paths);
+  ::umask(saved);
+  ASSERT_TRUE(result.created);
+  EXPECT_EQ(fs::status(paths.user_folder).permissions() & fs::perms::all, fs::perms::owner_all);
 }
 
 TEST(UserFolder, MissingDefaultFileStillGivesTheFolder) {
