@@ -12,15 +12,15 @@
 #include <algorithm>
 #include <array>
 #include <fstream>
+#include <string_view>
 #include <system_error>
 #include <vector>
-
-#include <unistd.h>
 
 #include "byte_order.h"
 #include "factory_content.h"
 #include "firmware.h"
 #include "kb_bridge_abi.h"
+#include "platform/file_io.h"
 
 namespace talon::vkb {
 
@@ -60,23 +60,12 @@ std::vector<std::uint8_t> ReadWhole(const std::filesystem::path& file, std::size
   return bytes;
 }
 
+// Replaced as the keyboard's flash is: all or nothing, even across a crash or power loss.
 bool WriteReplacing(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
   std::error_code error;
   if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
-  const std::filesystem::path temp = file.string() + ".tmp" + std::to_string(getpid());
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::filesystem::remove(temp, error);
-      return false;
-    }
-  }
-  std::filesystem::rename(temp, file, error);
-  if (error) std::filesystem::remove(temp, error);
-  return !error;
+  return talon::WriteFileAtomically(
+      file, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace

@@ -387,6 +387,26 @@ TEST_F(FirmwareFile, RoundTripKeepsMemoryButNotTheIndicatorOrFirmwareFields) {
   EXPECT_EQ(ReadArea(older, KBSIM_AREA_MACROS, 4000, 96), Pattern(96, 3));
 }
 
+TEST_F(FirmwareFile, SaveWritesThroughALinkAndKeepsTheFilesPermissions) {
+  namespace fs = std::filesystem;
+  const fs::path real = folder_ / "kept" / "keyboard.state";
+  const fs::path link = folder_ / "linked.state";
+  Firmware first;
+  ASSERT_TRUE(first.Save(real));
+  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink(real, link);
+
+  Firmware changed;
+  Scribble(changed);
+  ASSERT_TRUE(changed.Save(link));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  Firmware loaded;
+  ASSERT_TRUE(loaded.Load(real));
+  EXPECT_EQ(Snapshot(loaded), Snapshot(changed));
+}
+
 TEST_F(FirmwareFile, ForeignShortOrDamagedFilesAreRejectedWithoutTouchingState) {
   Firmware source;
   Scribble(source);
