@@ -107,6 +107,12 @@ void StreamReader::Run() {
 
 void StreamReader::Deliver(std::uint32_t kind, std::uint32_t count,
                            std::span<const std::uint8_t> data) {
+  {
+    // A callback that ended its own registration gets nothing more, though changes queued
+    // behind its event are still in hand.
+    std::lock_guard lock(mutex_);
+    if (stopping_) return;
+  }
   // The records live only for the call: the callback copies what it keeps.
   const std::uint16_t code = consumer_ && kind == KB_EVENT_REPORT ? ParseConsumerCode(data) : 0;
   KbParsedReport parsed{};

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <initializer_list>
@@ -460,6 +461,46 @@ TEST_F(HidBridgeTest, CallbackMayDeleteItsOwnRegistration) {
   EXPECT_TRUE(WaitUntil([] { return bus().OpenHandles(0, FakeCollection::kConsumer) == 0; }));
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
   EXPECT_EQ(Log().Of(KB_EVENT_REPORT, KB_TAG_CONS).size(), 1u);
+}
+
+// Ends its registration at the first presence change; holds the first report until released,
+// so that the changes of an unplug and a replug queue up behind it.
+std::atomic<bool> g_release_report{false};
+
+int DeleteOwnRegistrationOnPresence(const KbBridgeEvent* event) {
+  RecordEvent(event);
+  if (event->kind == KB_EVENT_REPORT) {
+    while (!g_release_report) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  } else {
+    g_self_deleting_bridge->DeleteRequestFromUnitId(g_self_deleting_unit);
+  }
+  return 1;
+}
+
+TEST_F(HidBridgeTest, NoEventFollowsTheOneWhoseCallbackEndedTheRegistration) {
+  bus().AddKeyboard();
+  g_self_deleting_bridge = &bridge();
+  g_release_report = false;
+  const auto callback = DeleteOwnRegistrationOnPresence;
+  ASSERT_EQ(
+      bridge().RequestAsyncRead(kConsumer.data(), callback, KB_TAG_CONS,
+                                ReadCheck(kConsumer, callback, KB_TAG_CONS), &g_self_deleting_unit),
+      1);
+  ASSERT_TRUE(WaitUntil([] { return bus().OpenHandles(0, FakeCollection::kConsumer) > 0; }));
+  bus().SendInput(0, FakeCollection::kConsumer, {0x03, 0xFF, 0x02});
+  ASSERT_TRUE(WaitUntil([] { return Log().Of(KB_EVENT_REPORT, KB_TAG_CONS).size() == 1; }));
+
+  // Two presence changes wait while the callback is busy with the report.
+  bus().Unplug(0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(600));
+  bus().Plug(0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(600));
+  g_release_report = true;
+
+  ASSERT_TRUE(WaitUntil([] { return !Log().Of(KB_EVENT_PRESENCE, KB_TAG_CONS).empty(); }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(Log().Of(KB_EVENT_PRESENCE, KB_TAG_CONS).size(), 1u);
+  EXPECT_EQ(bus().OpenHandles(0, FakeCollection::kConsumer), 0);
 }
 
 TEST_F(HidBridgeTest, FailedWritesReturnZeroAndRecoverOnce) {
