@@ -20,10 +20,10 @@
 #include <algorithm>
 #include <array>
 
-#include "byte_order.h"
 #include "factory_content.h"
 #include "firmware.h"
 #include "kb_bridge_abi.h"
+#include "platform/little_endian.h"
 
 namespace talon::vkb {
 

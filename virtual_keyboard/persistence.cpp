@@ -16,11 +16,11 @@
 #include <system_error>
 #include <vector>
 
-#include "byte_order.h"
 #include "factory_content.h"
 #include "firmware.h"
 #include "kb_bridge_abi.h"
 #include "platform/file_io.h"
+#include "platform/little_endian.h"
 
 namespace talon::vkb {
 
