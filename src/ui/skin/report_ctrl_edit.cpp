@@ -77,9 +77,10 @@ bool CReportCtrl::BeginEdit(int row, int column) {
   }
   if (row == edit_row_ && column == edit_column_) return true;
   EndEdit(true);
+  // Selecting scrolls the row into view, and a scroll cancels an edit: select first.
+  SelectOnly(row);
   edit_row_ = row;
   edit_column_ = column;
-  SelectOnly(row);
 
   unsigned extra_styles = 0;
   if (begin_edit_ && !begin_edit_(*this, extra_styles)) return true;

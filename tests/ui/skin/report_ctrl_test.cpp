@@ -165,6 +165,17 @@ TEST_F(ReportCtrlTest, VerticalScrollCancelsTheEdit) {
   EXPECT_EQ(list.GetItemText(0, 0), "key0");
 }
 
+TEST_F(ReportCtrlTest, EditingARowOutOfViewIsARealEdit) {
+  for (int row = 4; row < 40; ++row) list.InsertItem(row, "more");
+  ASSERT_TRUE(list.BeginEdit(35, 0));  // selecting it scrolls the list
+  EXPECT_TRUE(list.IsEditing());
+  EXPECT_EQ(list.EditRow(), 35);
+  ASSERT_TRUE(list.EditBox().isVisible());
+  list.EditBox().setText("typed");
+  QTest::keyClick(&list.EditBox(), Qt::Key_Return);
+  EXPECT_EQ(list.GetItemText(35, 0), "typed");
+}
+
 TEST_F(ReportCtrlTest, OwnerDropDownCommitsOnOneChoice) {
   CComboBox4ListCtrl* combo = nullptr;
   std::vector<bool> ends;
