@@ -94,11 +94,11 @@ bool CReportCtrl::BeginEdit(int row, int column) {
                         : Qt::AlignLeft;
   edit_->setAlignment(edit_alignment_ | Qt::AlignVCenter);
   edit_->setFrame(true);
-  if (extra_styles & kNumbersOnly) {
-    edit_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit_));
-  } else if (edit_->validator() != nullptr) {
+  if (!(extra_styles & kNumbersOnly)) {
     delete edit_->validator();
     edit_->setValidator(nullptr);
+  } else if (edit_->validator() == nullptr) {
+    edit_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit_));
   }
   edit_->setGeometry(cell);
   edit_->setText(item(row, column)->text());

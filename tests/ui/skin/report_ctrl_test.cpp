@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTest>
+#include <QValidator>
 
 #include <gtest/gtest.h>
 
@@ -174,6 +175,29 @@ TEST_F(ReportCtrlTest, EditingARowOutOfViewIsARealEdit) {
   list.EditBox().setText("typed");
   QTest::keyClick(&list.EditBox(), Qt::Key_Return);
   EXPECT_EQ(list.GetItemText(35, 0), "typed");
+}
+
+TEST_F(ReportCtrlTest, NumbersOnlyEditTakesDigitsOnly) {
+  bool numbers = true;
+  list.SetBeginEditCallback([&](CReportCtrl&, unsigned& styles) {
+    if (numbers) styles |= CReportCtrl::kNumbersOnly;
+    return true;
+  });
+  for (int row = 0; row < 3; ++row) {
+    ASSERT_TRUE(list.BeginEdit(row, 2));
+    list.EditBox().clear();
+    QTest::keyClicks(&list.EditBox(), "4a2");
+    EXPECT_EQ(list.EditBox().text(), "42");
+    list.EndEdit(true);
+  }
+  EXPECT_EQ(list.GetItemText(2, 2), "42");
+  // One checker for the edit box however often it is asked for.
+  EXPECT_EQ(list.EditBox().findChildren<QValidator*>().size(), 1);
+  numbers = false;
+  ASSERT_TRUE(list.BeginEdit(3, 2));
+  list.EditBox().clear();
+  QTest::keyClicks(&list.EditBox(), "4a2");
+  EXPECT_EQ(list.EditBox().text(), "4a2");
 }
 
 TEST_F(ReportCtrlTest, OwnerDropDownCommitsOnOneChoice) {
