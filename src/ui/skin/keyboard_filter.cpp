@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "ui/skin/message_dialog.h"
+#include "ui/skin/key_message.h"
 #include "ui/skin/qt_keystroke.h"
 
 namespace talon {
@@ -75,8 +75,8 @@ bool KeyboardFilter::Filter(QWindow& window, const QKeyEvent& event) {
   QWidget* target = top->focusWidget() != nullptr ? top->focusWidget() : top;
   const KeyMessage key{KeyMessageId(event), keystroke->vk, keystroke->flags, target};
   for (QWidget* w = target; w != nullptr; w = w->parentWidget()) {
-    if (auto* dialog = dynamic_cast<MessageDialog*>(w)) {
-      if (dialog->PreTranslateKey(key)) return true;
+    if (auto* translator = dynamic_cast<KeyPreTranslator*>(w)) {
+      if (translator->PreTranslateKey(key)) return true;
     }
   }
   return false;

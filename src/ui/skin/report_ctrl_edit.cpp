@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
+#include "ui/skin/qt_keystroke.h"
 #include "ui/skin/report_ctrl.h"
 
 namespace talon {
@@ -147,6 +148,16 @@ bool CReportCtrl::HandleEditKey(int key) {
     default:
       return false;
   }
+}
+
+bool CReportCtrl::PreTranslateKey(const KeyMessage& key) {
+  // An open drop-down is a window of its own: its Enter picks an entry first.
+  if (!IsEditing() || key.message != msg::kKeyDown || key.target == nullptr ||
+      key.target->window() != window()) {
+    return false;
+  }
+  const int qt_key = QtKeyOfEditingVirtualKey(key.vk);
+  return qt_key != 0 && HandleEditKey(qt_key);
 }
 
 void CReportCtrl::keyPressEvent(QKeyEvent* event) {

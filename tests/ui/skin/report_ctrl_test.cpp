@@ -13,6 +13,7 @@
 
 #include "qt_test_app.h"
 #include "ui/skin/combo_box_4_list_ctrl.h"
+#include "ui/skin/message_dialog.h"
 #include "ui/skin/report_ctrl.h"
 
 namespace talon {
@@ -132,6 +133,39 @@ TEST_F(ReportCtrlTest, EditKeysCommitCancelAndSwallowTab) {
     EXPECT_EQ(list.GetItemText(2, 1), c.cell) << c.key;
     list.EndEdit(false);
   }
+}
+
+// Keeps Enter and Escape from closing it, as the editors' dialogs do.
+class KeepOpenDialog : public MessageDialog {
+ public:
+  bool PreTranslateKey(const KeyMessage& key) override { return key.vk == 0x0D || key.vk == 0x1B; }
+};
+
+TEST_F(ReportCtrlTest, EditKeysReachTheEditBeforeTheDialogsFilter) {
+  KeepOpenDialog dialog;
+  auto* actions = new CReportCtrl(&dialog);
+  actions->resize(200, 100);
+  actions->InsertColumn(0, "Delay", Qt::AlignLeft, 80);
+  actions->InsertItem(0, "50");
+  actions->SetEditable(true);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  struct Case {
+    Qt::Key key;
+    bool still_editing;
+    QString cell;
+  };
+  for (const Case& c : {Case{Qt::Key_Escape, false, "50"}, Case{Qt::Key_Tab, true, "50"},
+                        Case{Qt::Key_Return, false, "70"}}) {
+    ASSERT_TRUE(actions->BeginEdit(0, 0));
+    actions->EditBox().setText("70");
+    QTest::keyClick(dialog.windowHandle(), c.key);
+    EXPECT_EQ(actions->IsEditing(), c.still_editing) << c.key;
+    EXPECT_EQ(actions->GetItemText(0, 0), c.cell) << c.key;
+    actions->EndEdit(false);
+  }
+  QTest::keyClick(dialog.windowHandle(), Qt::Key_Escape);  // no edit: the dialog's filter
+  EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST_F(ReportCtrlTest, ValidateDecidesAndMayRewrite) {
