@@ -68,6 +68,9 @@ void CBitmapSlider::mousePressEvent(QMouseEvent* event) {
 }
 
 void CBitmapSlider::mouseMoveEvent(QMouseEvent* event) {
+  // A drag lasts while the button is held: a release sent elsewhere (the slider was disabled or
+  // hidden meanwhile) ends it too.
+  if (!(event->buttons() & Qt::LeftButton)) dragging_ = false;
   if (dragging_ && isEnabled()) MoveToX(event->position().toPoint().x());
 }
 

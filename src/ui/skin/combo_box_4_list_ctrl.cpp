@@ -3,24 +3,9 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include "ui/skin/qt_keystroke.h"
+
 namespace talon {
-
-namespace {
-
-int QtKeyOfVirtualKey(WParam vk) {
-  switch (vk) {
-    case 0x0D:
-      return Qt::Key_Return;
-    case 0x1B:
-      return Qt::Key_Escape;
-    case 0x09:
-      return Qt::Key_Tab;
-    default:
-      return 0;
-  }
-}
-
-}  // namespace
 
 CComboBox4ListCtrl::CComboBox4ListCtrl(QWidget* parent) : QComboBox(parent) {
   connect(this, &QComboBox::currentIndexChanged, this, [this] { changed_ = true; });
@@ -45,7 +30,7 @@ void CComboBox4ListCtrl::showPopup() {
 
 void CComboBox4ListCtrl::PostStoredMessage() {
   if (message_ != msg::kKeyDown && message_ != msg::kKeyUp) return;
-  const int key = QtKeyOfVirtualKey(w_);
+  const int key = QtKeyOfEditingVirtualKey(static_cast<unsigned>(w_));
   if (key == 0) return;
   const QEvent::Type type = message_ == msg::kKeyDown ? QEvent::KeyPress : QEvent::KeyRelease;
   QCoreApplication::postEvent(this, new QKeyEvent(type, key, Qt::NoModifier));

@@ -16,4 +16,15 @@ struct KeyMessage {
   QWidget* target = nullptr;  // the widget with the keyboard focus
 };
 
+// A widget that looks at the keystrokes bound for it or for a widget inside it before they
+// arrive: the dialogs, and a list while it edits a cell. The innermost is asked first, as the
+// dialogs were designed; true swallows the keystroke.
+class KeyPreTranslator {
+ public:
+  virtual bool PreTranslateKey(const KeyMessage& key) = 0;
+
+ protected:
+  ~KeyPreTranslator() = default;
+};
+
 }  // namespace talon

@@ -1,13 +1,14 @@
 #include "ui/skin/keyboard_filter.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
 
-#include "ui/skin/message_dialog.h"
+#include "ui/skin/key_message.h"
 #include "ui/skin/qt_keystroke.h"
 
 namespace talon {
@@ -75,8 +76,12 @@ bool KeyboardFilter::Filter(QWindow& window, const QKeyEvent& event) {
   QWidget* target = top->focusWidget() != nullptr ? top->focusWidget() : top;
   const KeyMessage key{KeyMessageId(event), keystroke->vk, keystroke->flags, target};
   for (QWidget* w = target; w != nullptr; w = w->parentWidget()) {
-    if (auto* dialog = dynamic_cast<MessageDialog*>(w)) {
-      if (dialog->PreTranslateKey(key)) return true;
+    if (auto* translator = dynamic_cast<KeyPreTranslator*>(w)) {
+      if (translator->PreTranslateKey(key)) return true;
+    } else if (w->isWindow() && qobject_cast<QDialog*>(w) != nullptr) {
+      // A stock dialog (message box, file or colour dialog) takes its own keys: the windows
+      // that own it must not swallow its Enter and Escape.
+      break;
     }
   }
   return false;

@@ -13,7 +13,7 @@ namespace talon {
 
 class WindowTimers;
 
-class MessageDialog : public QDialog {
+class MessageDialog : public QDialog, public KeyPreTranslator {
  public:
   explicit MessageDialog(QWidget* parent = nullptr);
   ~MessageDialog() override;
@@ -36,8 +36,9 @@ class MessageDialog : public QDialog {
   bool IsTimerRunning(std::uint32_t timer_id) const;
 
   // Keyboard filter, called for every keystroke bound for this dialog or any widget inside it,
-  // before the widget sees it (and after the application's keystroke hooks). True swallows it.
-  virtual bool PreTranslateKey(const KeyMessage& key);
+  // before the widget sees it (and after the application's keystroke hooks and any list inside
+  // that edits a cell). True swallows it.
+  bool PreTranslateKey(const KeyMessage& key) override;
 
  protected:
   // Routes one message: commands (msg::kCommand) to the command entries, everything else to the

@@ -221,6 +221,19 @@ unsigned KeyCodeOfQtKey(int qt_key, bool keypad) {
   return Lookup(kMainKeys, qt_key);
 }
 
+int QtKeyOfEditingVirtualKey(unsigned vk) {
+  switch (vk) {
+    case 0x0D:
+      return Qt::Key_Return;
+    case 0x1B:
+      return Qt::Key_Escape;
+    case 0x09:
+      return Qt::Key_Tab;
+    default:
+      return 0;
+  }
+}
+
 std::optional<Keystroke> KeystrokeOfKeyEvent(const QKeyEvent& event) {
   return KeystrokeOfKeyEvent(event, PlatformHasLinuxKeyCodes());
 }

@@ -20,4 +20,8 @@ std::optional<Keystroke> KeystrokeOfKeyEvent(const QKeyEvent& event, bool linux_
 // The same, for the running platform.
 std::optional<Keystroke> KeystrokeOfKeyEvent(const QKeyEvent& event);
 
+// The Qt key of Enter (0x0D), Escape (0x1B) and Tab (0x09), the keys that end or keep an edit;
+// 0 for any other virtual-key code.
+int QtKeyOfEditingVirtualKey(unsigned vk);
+
 }  // namespace talon

@@ -14,12 +14,13 @@
 #include <vector>
 
 #include "ui/skin/color_ref.h"
+#include "ui/skin/key_message.h"
 
 class QLineEdit;
 
 namespace talon {
 
-class CReportCtrl : public QTableWidget {
+class CReportCtrl : public QTableWidget, public KeyPreTranslator {
  public:
   enum class TickMode { kNone = 1, kSingle = 2 };
 
@@ -111,6 +112,10 @@ class CReportCtrl : public QTableWidget {
   QLineEdit& EditBox() const { return *edit_; }
   // Where a cell is, in the coordinates of viewport(), the parent of any editor over it.
   QRect CellRect(int row, int column) const;
+
+  // During an edit, Enter, Esc and Tab pressed in the cell's editor are the list's, before its
+  // dialog's filter (which may swallow them to stay open) sees them.
+  bool PreTranslateKey(const KeyMessage& key) override;
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

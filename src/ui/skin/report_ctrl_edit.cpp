@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
+#include "ui/skin/qt_keystroke.h"
 #include "ui/skin/report_ctrl.h"
 
 namespace talon {
@@ -77,9 +78,10 @@ bool CReportCtrl::BeginEdit(int row, int column) {
   }
   if (row == edit_row_ && column == edit_column_) return true;
   EndEdit(true);
+  // Selecting scrolls the row into view, and a scroll cancels an edit: select first.
+  SelectOnly(row);
   edit_row_ = row;
   edit_column_ = column;
-  SelectOnly(row);
 
   unsigned extra_styles = 0;
   if (begin_edit_ && !begin_edit_(*this, extra_styles)) return true;
@@ -93,11 +95,11 @@ bool CReportCtrl::BeginEdit(int row, int column) {
                         : Qt::AlignLeft;
   edit_->setAlignment(edit_alignment_ | Qt::AlignVCenter);
   edit_->setFrame(true);
-  if (extra_styles & kNumbersOnly) {
-    edit_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit_));
-  } else if (edit_->validator() != nullptr) {
+  if (!(extra_styles & kNumbersOnly)) {
     delete edit_->validator();
     edit_->setValidator(nullptr);
+  } else if (edit_->validator() == nullptr) {
+    edit_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit_));
   }
   edit_->setGeometry(cell);
   edit_->setText(item(row, column)->text());
@@ -146,6 +148,16 @@ bool CReportCtrl::HandleEditKey(int key) {
     default:
       return false;
   }
+}
+
+bool CReportCtrl::PreTranslateKey(const KeyMessage& key) {
+  // An open drop-down is a window of its own: its Enter picks an entry first.
+  if (!IsEditing() || key.message != msg::kKeyDown || key.target == nullptr ||
+      key.target->window() != window()) {
+    return false;
+  }
+  const int qt_key = QtKeyOfEditingVirtualKey(key.vk);
+  return qt_key != 0 && HandleEditKey(qt_key);
 }
 
 void CReportCtrl::keyPressEvent(QKeyEvent* event) {

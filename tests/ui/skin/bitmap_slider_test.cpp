@@ -120,6 +120,20 @@ TEST_F(BitmapSliderTest, DragFollowsTheMouseAndReleasePostsEvenWithoutChange) {
   EXPECT_EQ(Posted(), std::vector<LParam>{});
 }
 
+TEST_F(BitmapSliderTest, AReleaseItNeverSawEndsTheDrag) {
+  Mouse(QEvent::MouseButtonPress, 30);
+  slider->setEnabled(false);  // the panel changed under the mouse: the release goes elsewhere
+  Mouse(QEvent::MouseButtonRelease, 30);
+  slider->setEnabled(true);
+  Posted();
+  const QPointF at(50, 5);
+  QMouseEvent hover(QEvent::MouseMove, at, slider->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(slider, &hover);
+  EXPECT_EQ(slider->GetPos(), 3);  // passing over it moves nothing
+  EXPECT_EQ(Posted(), std::vector<LParam>{});
+}
+
 TEST_F(BitmapSliderTest, KeysStepAndClamp) {
   struct Case {
     int start, key, position;

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 
@@ -19,6 +20,7 @@
 #include "qt_test_app.h"
 #include "scripted_dialogs.h"
 #include "ui/skin/file_filter.h"
+#include "ui/skin/message_dialog.h"
 #include "ui/skin/qt_file_dialog.h"
 #include "ui/skin/qt_message_box.h"
 
@@ -117,6 +119,26 @@ TEST_F(DialogPortsTest, QtMessageBoxClosedCountsAsCancelOrNo) {
         std::pair{MessageBoxButtons::kOk, MessageBoxResult::kOk}}) {
     WhenShown<QMessageBox>([](QMessageBox& box) { box.reject(); });
     EXPECT_EQ(port.Show({"text", "", buttons, MessageBoxResult::kNone, false}), expected);
+  }
+}
+
+TEST_F(DialogPortsTest, BoxesOverADialogThatSwallowsEnterAndEscapeStillTakeThem) {
+  // The main window and the editors keep Enter and Escape from closing them; a box they own is
+  // not theirs to filter.
+  struct KeepOpenDialog : MessageDialog {
+    bool PreTranslateKey(const KeyMessage& key) override {
+      return key.vk == 0x0D || key.vk == 0x1B;
+    }
+  } owner;
+  owner.show();
+  QtMessageBox port(&owner);
+  for (auto [key, expected] : {std::pair{Qt::Key_Escape, MessageBoxResult::kCancel},
+                               std::pair{Qt::Key_Return, MessageBoxResult::kYes}}) {
+    WhenShown<QMessageBox>([key](QMessageBox& box) {
+      QTest::keyClick(box.windowHandle(), key);
+      if (box.isVisible()) box.button(QMessageBox::No)->click();  // the key did nothing
+    });
+    EXPECT_EQ(port.Show({"text", "", MessageBoxButtons::kYesNoCancel}), expected) << key;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTest>
+#include <QValidator>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 
 #include "qt_test_app.h"
 #include "ui/skin/combo_box_4_list_ctrl.h"
+#include "ui/skin/message_dialog.h"
 #include "ui/skin/report_ctrl.h"
 
 namespace talon {
@@ -133,6 +135,39 @@ TEST_F(ReportCtrlTest, EditKeysCommitCancelAndSwallowTab) {
   }
 }
 
+// Keeps Enter and Escape from closing it, as the editors' dialogs do.
+class KeepOpenDialog : public MessageDialog {
+ public:
+  bool PreTranslateKey(const KeyMessage& key) override { return key.vk == 0x0D || key.vk == 0x1B; }
+};
+
+TEST_F(ReportCtrlTest, EditKeysReachTheEditBeforeTheDialogsFilter) {
+  KeepOpenDialog dialog;
+  auto* actions = new CReportCtrl(&dialog);
+  actions->resize(200, 100);
+  actions->InsertColumn(0, "Delay", Qt::AlignLeft, 80);
+  actions->InsertItem(0, "50");
+  actions->SetEditable(true);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  struct Case {
+    Qt::Key key;
+    bool still_editing;
+    QString cell;
+  };
+  for (const Case& c : {Case{Qt::Key_Escape, false, "50"}, Case{Qt::Key_Tab, true, "50"},
+                        Case{Qt::Key_Return, false, "70"}}) {
+    ASSERT_TRUE(actions->BeginEdit(0, 0));
+    actions->EditBox().setText("70");
+    QTest::keyClick(dialog.windowHandle(), c.key);
+    EXPECT_EQ(actions->IsEditing(), c.still_editing) << c.key;
+    EXPECT_EQ(actions->GetItemText(0, 0), c.cell) << c.key;
+    actions->EndEdit(false);
+  }
+  QTest::keyClick(dialog.windowHandle(), Qt::Key_Escape);  // no edit: the dialog's filter
+  EXPECT_TRUE(dialog.isVisible());
+}
+
 TEST_F(ReportCtrlTest, ValidateDecidesAndMayRewrite) {
   int validations = 0;
   bool accept = false;
@@ -163,6 +198,40 @@ TEST_F(ReportCtrlTest, VerticalScrollCancelsTheEdit) {
   list.verticalScrollBar()->setValue(5);
   EXPECT_FALSE(list.IsEditing());
   EXPECT_EQ(list.GetItemText(0, 0), "key0");
+}
+
+TEST_F(ReportCtrlTest, EditingARowOutOfViewIsARealEdit) {
+  for (int row = 4; row < 40; ++row) list.InsertItem(row, "more");
+  ASSERT_TRUE(list.BeginEdit(35, 0));  // selecting it scrolls the list
+  EXPECT_TRUE(list.IsEditing());
+  EXPECT_EQ(list.EditRow(), 35);
+  ASSERT_TRUE(list.EditBox().isVisible());
+  list.EditBox().setText("typed");
+  QTest::keyClick(&list.EditBox(), Qt::Key_Return);
+  EXPECT_EQ(list.GetItemText(35, 0), "typed");
+}
+
+TEST_F(ReportCtrlTest, NumbersOnlyEditTakesDigitsOnly) {
+  bool numbers = true;
+  list.SetBeginEditCallback([&](CReportCtrl&, unsigned& styles) {
+    if (numbers) styles |= CReportCtrl::kNumbersOnly;
+    return true;
+  });
+  for (int row = 0; row < 3; ++row) {
+    ASSERT_TRUE(list.BeginEdit(row, 2));
+    list.EditBox().clear();
+    QTest::keyClicks(&list.EditBox(), "4a2");
+    EXPECT_EQ(list.EditBox().text(), "42");
+    list.EndEdit(true);
+  }
+  EXPECT_EQ(list.GetItemText(2, 2), "42");
+  // One checker for the edit box however often it is asked for.
+  EXPECT_EQ(list.EditBox().findChildren<QValidator*>().size(), 1);
+  numbers = false;
+  ASSERT_TRUE(list.BeginEdit(3, 2));
+  list.EditBox().clear();
+  QTest::keyClicks(&list.EditBox(), "4a2");
+  EXPECT_EQ(list.EditBox().text(), "4a2");
 }
 
 TEST_F(ReportCtrlTest, OwnerDropDownCommitsOnOneChoice) {
