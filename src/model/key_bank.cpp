@@ -3,6 +3,7 @@
 #include <array>
 
 #include "model/default_key_map.h"
+#include "model/macro_list.h"
 #include "platform/little_endian.h"
 
 namespace talon {
@@ -66,14 +67,6 @@ KeyBankEntry EntryOfKeyAssignment(KeyId key) {
   return {bank_entry::kKeyboard, bank_entry::kKeyUsage, code};
 }
 
-std::uint16_t MacroPosition(std::span<const MacroRecord> macros, std::uint32_t value) {
-  const auto id = static_cast<std::uint16_t>(value & 0xFFFF);
-  for (std::size_t i = 0; i < macros.size(); ++i) {
-    if (macros[i].id == id) return static_cast<std::uint16_t>(i);
-  }
-  return 0;
-}
-
 // The entry a record asks for at a position whose default entry is `default_entry`.
 KeyBankEntry EncodeRecord(const KeyRecord& record, KeyBankEntry default_entry,
                           std::span<const MacroRecord> macros) {
@@ -85,7 +78,8 @@ KeyBankEntry EncodeRecord(const KeyRecord& record, KeyBankEntry default_entry,
       return EntryOfKeyAssignment(static_cast<KeyId>(record.value));
     case AssignmentKind::kMacro:
       return {bank_entry::kKeyboardFunction, bank_entry::kPlayMacro,
-              static_cast<std::uint8_t>(MacroPosition(macros, record.value))};
+              static_cast<std::uint8_t>(
+                  MacroIndexOf(macros, static_cast<std::uint16_t>(record.value & 0xFFFF)))};
     case AssignmentKind::kStopMacro:
       return {bank_entry::kKeyboardFunction, bank_entry::kStopMacro, 0};
     case AssignmentKind::kMedia: {

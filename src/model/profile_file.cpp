@@ -49,6 +49,9 @@ ProfileContents ParseProfile(std::span<const std::uint8_t> file, const ProfileFi
   contents.macros.reserve(header.macro_count);
   for (std::size_t i = 0; i < header.macro_count; ++i, at += kMacroRecordSize) {
     contents.macros.push_back(ParseMacroRecord(file.subspan(at).first<kMacroRecordSize>()));
+    // Only an editor's uncommitted macros are new; a commit would drop the keys of one that
+    // claimed to be.
+    contents.macros.back().new_flag = 0;
   }
   const std::span<const std::uint8_t> pool = file.subspan(at, header.pool_size);
   for (std::size_t i = 0; i < kKeyRecordCount; ++i) {

@@ -202,10 +202,11 @@ TEST_F(CaptureTest, ReloadFillsTheStoreFromTheKeyboard) {
 }
 
 TEST_F(CaptureTest, ReloadWithoutAKeyboardEmptiesTheStore) {
+  // A working file left from an earlier keyboard is not what this one holds.
   const ProfilePaths paths{folder / "$Profile0.vxp", {}};
-  ASSERT_EQ(CreateEmptyProfile(paths.working_profile), 1);
-  const Bytes before = test::FileBytes(paths.working_profile);
   model.store.Lock()->key_block.record(2, 0x1E) = {AssignmentKind::kDisabled, 0, 0};
+  ASSERT_EQ(WriteProfileFile(model.store, paths.working_profile), 1);
+  const Bytes before = test::FileBytes(paths.working_profile);
   s.vkb.Unplug();
   s.commands.ForgetActiveProfile();
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "model/macro_list.h"
 #include "platform/little_endian.h"
 #include "profile_files.h"
 #include "recording_port.h"
@@ -285,6 +286,23 @@ TEST_F(ProfileFileTest, MalformedFilesNeverReadOutsideTheirBytes) {
     ASSERT_NE(held->launch_strings.Get(RecordIndex(0, 0x1E)), nullptr) << c.what;
     EXPECT_EQ(*held->launch_strings.Get(RecordIndex(0, 0x1E)), c.launch) << c.what;
   }
+}
+
+TEST_F(ProfileFileTest, MacrosFromAFileAreNeverNew) {
+  // Only an editor's own, uncommitted macros are new; a loaded one that claimed to be would lose
+  // its keys at the next commit.
+  Bytes file = SampleFile(folder);
+  PutU16(file, kKeyBlockSize + 502, 1);
+  const fs::path path = folder / "flagged.vxp";
+  test::WriteBytes(path, file);
+  ProfileStore store;
+  ASSERT_EQ(ReadProfileFile(store, path), 1);
+  store.Lock()->key_block.record(0, 0x3F) = {AssignmentKind::kMacro, 1, 1};
+  std::vector<MacroRecord> unchanged = store.Lock()->macros;
+  ASSERT_EQ(unchanged.size(), 1u);
+  EXPECT_EQ(unchanged[0].new_flag, 0);
+  CommitMacroList(store, std::move(unchanged), port);
+  EXPECT_EQ(store.Lock()->key_block.record(0, 0x3F).type, AssignmentKind::kMacro);
 }
 
 TEST_F(ProfileFileTest, AFailedReadLeavesAUsableStore) {
