@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <system_error>
 
-#include "platform/special_folders.h"
+#include "platform/standard_folders.h"
 #include "shell/skin_paths.h"
 
 namespace talon {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/special_folders.h"
+#include "platform/standard_folders.h"
 
 namespace talon {
 namespace {

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "platform/ini_file.h"
-#include "platform/special_folders.h"
+#include "platform/standard_folders.h"
 #include "platform/text_format.h"
 #include "shell/language.h"
 #include "shell/language_id.h"

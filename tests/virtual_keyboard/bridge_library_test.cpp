@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "kb_bridge_abi.h"
+#include "request_frame.h"
 #include "virtual_keyboard_control.h"
 
 namespace {
@@ -129,18 +130,7 @@ Bytes AddressOf(KbBridgeCallback callback) {
 
 Report Request(std::uint8_t command, std::uint8_t length, std::uint16_t offset,
                const Bytes& payload = {}) {
-  Report r{};
-  r[0] = 4;
-  r[3] = command;
-  r[4] = length;
-  r[5] = static_cast<std::uint8_t>(offset & 0xFF);
-  r[6] = static_cast<std::uint8_t>(offset >> 8);
-  std::copy(payload.begin(), payload.end(), r.begin() + 8);
-  std::uint16_t sum = 0;
-  for (std::size_t i = 3; i < r.size(); ++i) sum = static_cast<std::uint16_t>(sum + r[i]);
-  r[1] = static_cast<std::uint8_t>(sum & 0xFF);
-  r[2] = static_cast<std::uint8_t>(sum >> 8);
-  return r;
+  return talon::test::RequestFrame(command, length, offset, payload);
 }
 
 class BridgeLibrary : public testing::Test {
