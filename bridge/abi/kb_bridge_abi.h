@@ -159,4 +159,24 @@ typedef int (*KbSimKeyActionAtFn)(uint32_t position, KbSimKeyAction* out);
 }
 #endif
 
+#ifdef __cplusplus
+#include <type_traits>
+
+/* For a library build, after its entry points are defined: each keeps the contract's exact
+ * signature (a drifted one would only show as a crash in the configurator). */
+#define KB_ASSERT_ENTRY_POINT_SIGNATURES()                                                       \
+  static_assert(std::is_same_v<decltype(&Init), KbInitFn>);                                      \
+  static_assert(std::is_same_v<decltype(&RequestGetDeviceCount), KbRequestGetDeviceCountFn>);    \
+  static_assert(std::is_same_v<decltype(&RequestWriteOne), KbRequestWriteOneFn>);                \
+  static_assert(std::is_same_v<decltype(&RequestAsyncRead), KbRequestAsyncReadFn>);              \
+  static_assert(std::is_same_v<decltype(&RequestStatusWrite), KbRequestStatusWriteFn>);          \
+  static_assert(std::is_same_v<decltype(&DeleteRequestFromUnitId), KbDeleteRequestFromUnitIdFn>);\
+  static_assert(std::is_same_v<decltype(&End), KbEndFn>);                                        \
+  static_assert(std::is_same_v<decltype(&Debug), KbDebugFn>);                                    \
+  static_assert(std::is_same_v<decltype(&DeleteRequestFromHandle), KbDeleteRequestFromHandleFn>);\
+  static_assert(std::is_same_v<decltype(&RequestWrite), KbRequestWriteFn>);                      \
+  static_assert(std::is_same_v<decltype(&RequestStatusGet), KbRequestStatusGetFn>);              \
+  static_assert(std::is_same_v<decltype(&RequestStatusSetFeature), KbRequestStatusSetFeatureFn>)
+#endif
+
 #endif

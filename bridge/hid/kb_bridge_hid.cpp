@@ -35,7 +35,6 @@
 //
 // Every request verifies its check value and does nothing, returning 0, when it is wrong.
 // Everything stops, and every handle is closed, when the library is unloaded.
-#include <type_traits>
 
 #include "bridge.h"
 #include "kb_bridge_abi.h"
@@ -105,17 +104,4 @@ KB_EXPORT int RequestStatusSetFeature(const uint8_t* /*record*/, const uint8_t* 
   return 0;
 }
 
-// The configurator binds these names through the contract's function types; a signature that
-// drifted from them would only show as a crash there.
-static_assert(std::is_same_v<decltype(&Init), KbInitFn>);
-static_assert(std::is_same_v<decltype(&RequestGetDeviceCount), KbRequestGetDeviceCountFn>);
-static_assert(std::is_same_v<decltype(&RequestWriteOne), KbRequestWriteOneFn>);
-static_assert(std::is_same_v<decltype(&RequestAsyncRead), KbRequestAsyncReadFn>);
-static_assert(std::is_same_v<decltype(&RequestStatusWrite), KbRequestStatusWriteFn>);
-static_assert(std::is_same_v<decltype(&DeleteRequestFromUnitId), KbDeleteRequestFromUnitIdFn>);
-static_assert(std::is_same_v<decltype(&End), KbEndFn>);
-static_assert(std::is_same_v<decltype(&Debug), KbDebugFn>);
-static_assert(std::is_same_v<decltype(&DeleteRequestFromHandle), KbDeleteRequestFromHandleFn>);
-static_assert(std::is_same_v<decltype(&RequestWrite), KbRequestWriteFn>);
-static_assert(std::is_same_v<decltype(&RequestStatusGet), KbRequestStatusGetFn>);
-static_assert(std::is_same_v<decltype(&RequestStatusSetFeature), KbRequestStatusSetFeatureFn>);
+KB_ASSERT_ENTRY_POINT_SIGNATURES();

@@ -185,19 +185,8 @@ KB_EXPORT int KbSimKeyActionAt(std::uint32_t position, KbSimKeyAction* out) {
   return Device().KeyActionAt(position, *out) ? 1 : 0;
 }
 
-// The exports keep the contract's signatures.
-static_assert(std::is_same_v<decltype(&Init), KbInitFn>);
-static_assert(std::is_same_v<decltype(&RequestGetDeviceCount), KbRequestGetDeviceCountFn>);
-static_assert(std::is_same_v<decltype(&RequestWriteOne), KbRequestWriteOneFn>);
-static_assert(std::is_same_v<decltype(&RequestAsyncRead), KbRequestAsyncReadFn>);
-static_assert(std::is_same_v<decltype(&RequestStatusWrite), KbRequestStatusWriteFn>);
-static_assert(std::is_same_v<decltype(&DeleteRequestFromUnitId), KbDeleteRequestFromUnitIdFn>);
-static_assert(std::is_same_v<decltype(&End), KbEndFn>);
-static_assert(std::is_same_v<decltype(&Debug), KbDebugFn>);
-static_assert(std::is_same_v<decltype(&DeleteRequestFromHandle), KbDeleteRequestFromHandleFn>);
-static_assert(std::is_same_v<decltype(&RequestWrite), KbRequestWriteFn>);
-static_assert(std::is_same_v<decltype(&RequestStatusGet), KbRequestStatusGetFn>);
-static_assert(std::is_same_v<decltype(&RequestStatusSetFeature), KbRequestStatusSetFeatureFn>);
+// The exports keep the contract's signatures, the control entry points too.
+KB_ASSERT_ENTRY_POINT_SIGNATURES();
 static_assert(std::is_same_v<decltype(&KbSimReset), KbSimResetFn>);
 static_assert(std::is_same_v<decltype(&KbSimPlug), KbSimPlugFn>);
 static_assert(std::is_same_v<decltype(&KbSimUnplug), KbSimUnplugFn>);
