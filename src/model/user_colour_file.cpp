@@ -115,7 +115,8 @@ bool PaintUserColourKeys(const std::filesystem::path& file, int mode,
   if (!LoadForChange(file, document)) return false;
   const std::string section = ModeSection(ClampMode(mode));
   for (const auto& [led, entry] : keys) {
-    if (TakesPart(led)) document.SetString(section, std::to_string(led), FormatUserColourEntry(entry));
+    if (TakesPart(led))
+      document.SetString(section, std::to_string(led), FormatUserColourEntry(entry));
   }
   return document.Save(file);
 }
