@@ -25,6 +25,14 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
   return row[b.size()];
 }
 
+// How far a name is from what was typed; the start of a name counts as close, so that "Scrol"
+// finds "Scroll Lock" before "Ctrl".
+std::size_t Distance(std::string_view typed, std::string_view name) {
+  const std::size_t whole = EditDistance(typed, name);
+  if (typed.size() >= name.size()) return whole;
+  return std::min(whole, EditDistance(typed, name.substr(0, typed.size())) + 1);
+}
+
 std::vector<KeyId> BuildKeyList() {
   std::vector<KeyId> keys;
   for (std::uint16_t code = 0; code < kKeyListSize; ++code) {
@@ -87,7 +95,7 @@ std::vector<std::string> ClosestNames(std::string_view typed, std::span<const st
   std::vector<std::pair<std::size_t, std::size_t>> ranked;  // distance, index
   ranked.reserve(names.size());
   for (std::size_t i = 0; i < names.size(); ++i) {
-    ranked.emplace_back(EditDistance(wanted, NormalisedName(names[i])), i);
+    ranked.emplace_back(Distance(wanted, NormalisedName(names[i])), i);
   }
   std::stable_sort(ranked.begin(), ranked.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -26,7 +26,8 @@ KeyId KeyOfName(std::string_view typed, std::span<const KeyId> keys);
 std::vector<std::string> EnglishNamesOf(std::span<const KeyId> keys);
 
 // Up to `count` of `names`, the ones fewest single-character edits away from `typed` (case and
-// spaces ignored) first; names at the same distance keep their order.
+// spaces ignored; a name's start counts as close) first; names at the same distance keep their
+// order.
 std::vector<std::string> ClosestNames(std::string_view typed, std::span<const std::string> names,
                                       std::size_t count = 3);
 
