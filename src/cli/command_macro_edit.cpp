@@ -23,16 +23,21 @@ constexpr std::size_t kMaxMacroTextBytes = 1u << 20;
 
 // The macro text of FILE, or of standard input for "-"; refused with the reason on stderr.
 std::optional<MacroText> ReadMacroText(const std::string& source) {
+  const bool from_input = source == "-";
+  const std::string where = from_input ? "standard input" : source;
   std::string text;
-  if (source == "-") {
+  if (from_input) {
     text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    if (text.size() > kMaxMacroTextBytes) text.clear();
   } else if (ReadWholeFile(source, text, kMaxMacroTextBytes) != ReadFileResult::kRead) {
-    PrintError("cannot read " + source);
+    PrintError("cannot read " + where);
+    return std::nullopt;
+  }
+  if (text.size() > kMaxMacroTextBytes) {
+    PrintError(where + " is longer than any macro");
     return std::nullopt;
   }
   ParsedMacroText parsed = ParseMacroText(text);
-  if (!parsed.macro) PrintError(source + ", " + parsed.error);
+  if (!parsed.macro) PrintError(where + ", " + parsed.error);
   return parsed.macro;
 }
 

@@ -89,6 +89,16 @@ int main(int argc, char** argv) {
   std::size_t used = 0;
   const CliCommand* command = Find(words, used);
   if (command == nullptr) {
+    // "macro" alone, or with a word it does not know: its own commands are the useful list.
+    const std::string group = words[0] + " ";
+    bool grouped = false;
+    for (const auto& c : Commands()) {
+      if (!std::string_view(c.name).starts_with(group)) continue;
+      if (!grouped) std::fprintf(stderr, "usage:\n");
+      grouped = true;
+      std::fprintf(stderr, "  talon7x-ctl %s\n", CommandLine(c).c_str());
+    }
+    if (grouped) return kExitUsage;
     std::fprintf(stderr, "talon7x-ctl: unknown command '%s'\n\n", argv[1]);
     PrintUsage(stderr);
     return kExitUsage;

@@ -53,6 +53,12 @@ TEST_F(CtlTest, ExitCodesSayWhatIsMissing) {
   EXPECT_EQ(Ctl({}).exit_code, 1);
   EXPECT_EQ(Ctl({"frobnicate"}).exit_code, 1);
   EXPECT_EQ(Ctl({"info", "extra"}).exit_code, 1);
+  EXPECT_EQ(Ctl({"info", "--force"}).err,
+            "talon7x-ctl: unknown option --force\nusage: talon7x-ctl info\n");
+  const auto group = Ctl({"macro", "frobnicate"});
+  EXPECT_EQ(group.exit_code, 1);
+  EXPECT_NE(group.err.find("  talon7x-ctl macro delete ID|NAME [--force]\n"), std::string::npos)
+      << group.err;
 }
 
 TEST_F(CtlTest, ProfileSwitchSurvivesTheProcess) {
