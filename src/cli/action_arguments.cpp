@@ -12,8 +12,6 @@ namespace talon::cli {
 
 namespace {
 
-constexpr int kFunctionCount = 11;
-
 struct NamedMouseAction {
   const char* name;
   KeyId key;
@@ -60,11 +58,11 @@ std::optional<ActionArgument> ParseMedia(std::string_view name) {
 
 std::optional<ActionArgument> ParseFunction(std::string_view name, const TextLookup& texts) {
   std::vector<std::string> names;
-  for (int f = 0; f < kFunctionCount; ++f) {
+  for (int f = 0; f < static_cast<int>(kFunctionCount); ++f) {
     names.push_back(texts.Text("FUNC_KEY_DESC" + std::to_string(f + 1)));
   }
-  auto number = ParseNumberIn(name, 0, kFunctionCount - 1);
-  for (int f = 0; f < kFunctionCount && !number; ++f) {
+  auto number = ParseNumberIn(name, 0, static_cast<int>(kFunctionCount) - 1);
+  for (int f = 0; f < static_cast<int>(kFunctionCount) && !number; ++f) {
     if (NormalisedName(names[static_cast<std::size_t>(f)]) == NormalisedName(name)) number = f;
   }
   if (!number) return Refuse("function", name, names);

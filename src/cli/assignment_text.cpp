@@ -11,8 +11,6 @@ namespace talon::cli {
 
 namespace {
 
-constexpr std::uint32_t kFunctionCount = 11;
-
 std::string Quoted(const std::u16string& text) {
   return "\"" + Utf16ToUtf8(text) + "\"";
 }
