@@ -3,7 +3,9 @@
 // its standard input closes.
 //   x_test_window INSTANCE CLASS [CLIENT_MACHINE]    (on $DISPLAY)
 #include <climits>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include <unistd.h>
@@ -35,9 +37,9 @@ int main(int argc, char** argv) {
       nullptr);
   const std::uint32_t pid = static_cast<std::uint32_t>(getpid());
   xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, atom->atom, XCB_ATOM_CARDINAL, 32, 1, &pid);
-  free(atom);
+  std::free(atom);
   xcb_map_window(c, window);
-  free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));  // all of it is done
+  std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));  // all of it is done
 
   std::printf("%u\n", window);
   std::fflush(stdout);
