@@ -90,6 +90,7 @@ TEST_F(ActiveWindowTest, FollowsTheActiveWindowWithItsClassAndProgram) {
   };
   std::vector<ActiveWindowInfo> expected{
       Expected(game.window(), "steam_app_570", "steam_app_570", "racing-game")};
+  ASSERT_EQ(recorder.WaitFor(1), expected) << "the window in front at the start comes first";
   // The watcher reads the property as it is when the change reaches it, so each step waits
   // for its delivery before the next.
   for (const auto& step : steps) {
@@ -135,7 +136,8 @@ TEST_F(ActiveWindowTest, WaitsForEventsWithoutWakingUp) {
   const std::uint32_t own = wm.CreateOwnWindow("a", "A");
   wm.Activate(own);
   EXPECT_EQ(recorder.WaitFor(2).size(), 2u);
-  EXPECT_GT(WatcherThreadFigures().first, before.first);
+  std::this_thread::sleep_for(100ms);  // back to waiting, which is when a switch is counted
+  EXPECT_GT(WatcherThreadFigures().first, before.first) << "not the watcher's thread";
 }
 
 TEST_F(ActiveWindowTest, WithoutAWindowManagerItSaysSoAndWaitsForOne) {
