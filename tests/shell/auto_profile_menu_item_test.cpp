@@ -50,9 +50,11 @@ TEST(AutoProfileMenuItem, TicksWithTheFileAndSwitchesItOnAndOff) {
   EXPECT_TRUE(ReadAutoProfiles(file).settings.enabled);
 
   // Switched off with the tool while the menu is closed; the language changed too.
-  ASSERT_EQ(
-      EditAutoProfiles(file, [](AutoProfileSettings& s) { return !(s.enabled = false); }).status,
-      AutoProfilesEdit::Status::kDone);
+  const auto off = [](AutoProfileSettings& s) {
+    s.enabled = false;
+    return true;
+  };
+  ASSERT_EQ(EditAutoProfiles(file, off).status, AutoProfilesEdit::Status::kDone);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !item->isChecked(); }, 5000));
   text = "Profils automatiques";
   emit menu.aboutToShow();
