@@ -133,11 +133,17 @@ TEST_F(AutoProfileDesktopTest, RuleEditsAndTheCheckItemTakeEffectWhileRunning) {
   EXPECT_EQ(program.switches, 0) << "no rules yet";
 
   // Edited as the command-line tool does: a new file renamed over the old one.
-  ASSERT_TRUE(Edit([](AutoProfileSettings& s) { return AddRule(s, "racing-game", 2), true; }));
+  ASSERT_TRUE(Edit([](AutoProfileSettings& s) {
+    AddRule(s, "racing-game", 2);
+    return true;
+  }));
   QTest::qWait(200);
   FocusAndStay(photo.window());  // no rule for it
   EXPECT_TRUE(FocusSwitchesTo(game.window(), 2));
-  ASSERT_TRUE(Edit([](AutoProfileSettings& s) { return s.fallback = 0, true; }));
+  ASSERT_TRUE(Edit([](AutoProfileSettings& s) {
+    s.fallback = 0;
+    return true;
+  }));
   QTest::qWait(200);
   EXPECT_TRUE(FocusSwitchesTo(photo.window(), 0));
 
@@ -146,7 +152,10 @@ TEST_F(AutoProfileDesktopTest, RuleEditsAndTheCheckItemTakeEffectWhileRunning) {
   EXPECT_EQ(ReadAutoProfiles(AutoProfilesPath()).settings.enabled, false);
   FocusAndStay(game.window());
   EXPECT_EQ(KeyboardProfile(), 0);
-  ASSERT_TRUE(Edit([](AutoProfileSettings& s) { return s.enabled = true, true; }));
+  ASSERT_TRUE(Edit([](AutoProfileSettings& s) {
+    s.enabled = true;
+    return true;
+  }));
   EXPECT_TRUE(QTest::qWaitFor([&] { return controller.enabled(); }, 5000));
 
   // A broken file: said once, no rules, and the check item does not overwrite it.

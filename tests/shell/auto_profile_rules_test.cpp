@@ -120,7 +120,10 @@ TEST(AutoProfilesFile, ABrokenFileGivesNoRulesAndSaysWhy) {
 TEST(AutoProfilesFile, EditsKeepOrderAndNeverOverwriteABrokenFile) {
   const fs::path file = TestFolder() / "cfg" / "auto-profiles.ini";
   const auto add = [](std::string match, int profile) {
-    return [=](AutoProfileSettings& s) { return AddRule(s, match, profile), true; };
+    return [=](AutoProfileSettings& s) {
+      AddRule(s, match, profile);
+      return true;
+    };
   };
   EXPECT_EQ(EditAutoProfiles(file, add("gimp", 1)).status, Edit::kDone);
   EXPECT_EQ(EditAutoProfiles(file, add("steam", 2)).status, Edit::kDone);
