@@ -1,98 +1,80 @@
 // What the device link costs: its own overhead per exchange with a keyboard that answers at
-// once, and a full upload-sized transfer against a keyboard that takes 1 ms per report, as a
-// ratio to the ideal (exchanges x 1 ms + the 10 ms pause before EndConfig).
+// once, and a full upload (BeginConfig, the 4 KiB macro area, four banks, EndConfig) against a
+// keyboard that takes 1 ms per report, as a ratio to the least it could take.
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
-#include <dlfcn.h>
-
 #include "device/config_report.h"
-#include "device/device_link.h"
 #include "device/keyboard_commands.h"
 #include "device/result_codes.h"
+#include "figure_reporter.h"
+#include "virtual_keyboard.h"
 
+namespace talon::bench {
 namespace {
 
-using talon::DeviceLink;
-using talon::KeyboardCommands;
+using Clock = std::chrono::steady_clock;
+using Milliseconds = std::chrono::duration<double, std::milli>;
 
-void SetDeviceLatency(std::uint32_t microseconds) {
-  void* handle = dlopen("libKbBridge.so", RTLD_NOW);
-  auto set = handle != nullptr ? reinterpret_cast<KbSimSetLatencyFn>(dlsym(handle, "KbSimSetLatency"))
-                               : nullptr;
-  if (set == nullptr) {
-    std::fprintf(stderr, "the benchmarks need the virtual keyboard build of libKbBridge.so\n");
-    std::exit(1);
-  }
-  set(microseconds);
-}
-
-DeviceLink& Link() {
-  // Kept until the process ends, like the program's link: destroying it at exit would call into
-  // a library whose own statics may already be gone.
-  static DeviceLink* link = [] {
-    // A state file of its own, so benchmarking never touches a demo keyboard's settings.
-    setenv("TALON7X_VKB_STATE", "/tmp/talon7x-bench-virtual-keyboard.state", 0);
-    auto* started = new DeviceLink;
-    if (started->Start(nullptr) != talon::StartResult::kStarted || started->start_count() == 0) {
-      std::fprintf(stderr, "no virtual keyboard: %s\n", started->error().c_str());
-      std::exit(1);
-    }
-    return started;
-  }();
-  return *link;
-}
+constexpr std::uint32_t kUploadLatencyUs = 1000;
+constexpr double kEndConfigPauseMs = 10;
 
 void BM_ExchangeOverhead(benchmark::State& state) {
-  DeviceLink& link = Link();
-  SetDeviceLatency(0);
-  talon::ConfigReport request(talon::command::kReadDeviceInfo);
+  DeviceLink& link = StartedLink();
+  VirtualKeyboard::Get().SetLatency(0);
+  ConfigReport request(command::kReadDeviceInfo);
   request.SetLength(44);
   request.Seal();
   std::array<std::uint8_t, 64> answer{};
   for (auto _ : state) {
     int received = 0;
-    if (link.ExchangeReport(request.bytes(), answer, received) != talon::kDone) {
+    if (link.ExchangeReport(request.bytes(), answer, received) != kDone) {
       state.SkipWithError("exchange failed");
       break;
     }
     benchmark::DoNotOptimize(answer);
   }
-  state.SetLabel("per exchange, device answering at once");
 }
-BENCHMARK(BM_ExchangeOverhead)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ExchangeOverhead)->Unit(benchmark::kMicrosecond);
 
 void BM_UploadTransfer(benchmark::State& state) {
-  DeviceLink& link = Link();
-  KeyboardCommands commands(link);
-  SetDeviceLatency(1000);
+  KeyboardCommands commands(StartedLink());
+  VirtualKeyboard& keyboard = VirtualKeyboard::Get();
+  keyboard.SetLatency(kUploadLatencyUs);
   const std::vector<std::uint8_t> macros(4096, 0x5A);
-  const std::array<std::uint8_t, talon::kKeyBankSize> bank{};
-  const int exchanges = 1 + (4096 + 55) / 56 + 4 * 8 + 1;
+  const std::array<std::uint8_t, kKeyBankSize> bank{};
+  const int exchanges =
+      2 + static_cast<int>((macros.size() + kDeviceDataChunk - 1) / kDeviceDataChunk +
+                           4 * ((kKeyBankSize + kDeviceDataChunk - 1) / kDeviceDataChunk));
+  double took_ms = 0;
+  double least_ms = 0;
   for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = Clock::now();
     int ok = commands.BeginConfig();
     ok &= commands.WriteMacroArea(macros);
     for (unsigned b = 0; b < 4; ++b) ok &= commands.WriteKeyBank(bank, b);
     ok &= commands.EndConfig();
-    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-    if (ok != talon::kDone) {
+    const Milliseconds took = Clock::now() - start;
+    if (ok != kDone) {
       state.SkipWithError("transfer failed");
       break;
     }
     state.SetIterationTime(took.count() / 1000.0);
-    state.counters["ratio_to_ideal"] = took.count() / (exchanges * 1.0 + 10.0);
+    took_ms += took.count();
+    least_ms += exchanges * kUploadLatencyUs / 1000.0 + kEndConfigPauseMs;
   }
+  state.counters["ratio"] = least_ms > 0 ? took_ms / least_ms : 0;
   state.counters["exchanges"] = exchanges;
-  SetDeviceLatency(0);
+  keyboard.SetLatency(0);
 }
-BENCHMARK(BM_UploadTransfer)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3)->Repetitions(3);
+BENCHMARK(BM_UploadTransfer)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
 
 }  // namespace
+}  // namespace talon::bench
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  return talon::bench::RunWithFigures(argc, argv, "device");
+}
