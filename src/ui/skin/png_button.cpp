@@ -140,8 +140,7 @@ void CPngButton::paintEvent(QPaintEvent*) {
   } else if (choice.face != nullptr && !choice.face->IsNull()) {
     // Faces are cut one pixel up and left of the button's skin position: the skins are drawn
     // that way.
-    painter.drawImage(QPoint(0, 0), choice.face->Image(),
-                      QRect(face_x_ - 1, face_y_ - 1, width(), height()));
+    choice.face->Draw(painter, QPoint(0, 0), QRect(face_x_ - 1, face_y_ - 1, width(), height()));
   }
   current_face_ = choice.face;
   if (text_) DrawText(painter, choice.text_colour);
