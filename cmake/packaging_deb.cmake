@@ -26,14 +26,13 @@ The package holds the tray program, the command-line tool talon7x-ctl, the
 keyboard service library for real keyboards (hidraw), a virtual keyboard to
 try everything without the hardware, and a udev rule that gives the user at
 the seat access to the keyboard.")
-# Library dependencies are computed from the binaries by dpkg-shlibdeps.
+# Library dependencies are computed from the binaries by dpkg-shlibdeps. Qt's X11 platform
+# plugin and its JPEG reader, which Qt loads with dlopen, come with libqt6gui6.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CMAKE_CURRENT_LIST_DIR}/packaging/postinst ${CMAKE_CURRENT_LIST_DIR}/packaging/postrm)
 if(TARGET talon7x)
-  # Qt loads its platform plugins with dlopen, out of dpkg-shlibdeps' sight.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
   list(APPEND CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/packaging/conffiles)
 endif()
 

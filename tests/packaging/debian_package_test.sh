@@ -52,7 +52,6 @@ expect_contains "$depends" "libhidapi-hidraw0" "Depends"
 expect_contains "$depends" "libstdc++6" "Depends"
 if [[ $program_built == 1 ]]; then
     expect_contains "$depends" "libqt6widgets6" "Depends"
-    expect_contains "$depends" "qt6-qpa-plugins" "Depends"
 fi
 
 dpkg-deb --control "$deb" "$tmp/control"

@@ -10,7 +10,8 @@ version=$3
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-cmake --install "$build" --prefix "$tmp/staged" >/dev/null || { echo "install failed"; exit 1; }
+# Stripped as the package is: debug information names the folder the objects were compiled in.
+cmake --install "$build" --prefix "$tmp/staged" --strip >/dev/null || { echo "install failed"; exit 1; }
 # Moved after the install: the tree must not depend on the prefix it was installed to.
 mv "$tmp/staged" "$tmp/moved"
 prefix=$tmp/moved
