@@ -27,12 +27,14 @@ keyboard service library for real keyboards (hidraw), a virtual keyboard to
 try everything without the hardware, and a udev rule that gives the user at
 the seat access to the keyboard.")
 # Library dependencies are computed from the binaries by dpkg-shlibdeps. Qt's X11 platform
-# plugin and its JPEG reader, which Qt loads with dlopen, come with libqt6gui6.
+# plugin and its JPEG reader, which Qt loads with dlopen, come with libqt6gui6; its SVG plugins,
+# which read the program's icons, come with libqt6svg6, named below.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CMAKE_CURRENT_LIST_DIR}/packaging/postinst ${CMAKE_CURRENT_LIST_DIR}/packaging/postrm)
 if(TARGET talon7x)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
   list(APPEND CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/packaging/conffiles)
 endif()
 

@@ -52,6 +52,7 @@ expect_contains "$depends" "libhidapi-hidraw0" "Depends"
 expect_contains "$depends" "libstdc++6" "Depends"
 if [[ $program_built == 1 ]]; then
     expect_contains "$depends" "libqt6widgets6" "Depends"
+    expect_contains "$depends" "libqt6svg6" "Depends"
 fi
 
 dpkg-deb --control "$deb" "$tmp/control"
