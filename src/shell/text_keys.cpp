@@ -14,6 +14,7 @@ constexpr TextKey kTextKeys[] = {
     {"TEXT", "MAIN_DEFAULT_MATRIX_PROMPT"},
     {"TEXT", "MAIN_PROMPT_DEFAULT"},
     {"TEXT", "MAIN_PROMPT_INPORT"},
+    {"TEXT", "MAIN_PROMPT_EXPORT", TextArg::kString},
     {"TEXT", "APPLY_PROMPT"},
     {"TEXT", "KEYBOARD_TRAY_DESC"},
     {"TEXT", "IDS_TrayTip_Keyboard"},

@@ -11,7 +11,33 @@ namespace talon {
 
 namespace {
 constexpr ColorRef kOutlineKey = Rgb(255, 255, 255);
+constexpr std::uint8_t kVkF1 = 0x70;
 }  // namespace
+
+const MessageMap& CBaseDialog::ClassMessageMap() {
+  static constexpr MessageEntry kMessages[] = {OnMessage<&CBaseDialog::OnHelpMessage>(msg::kHelp)};
+  static constexpr CommandEntry kCommands[] = {OnCommand<&CBaseDialog::OnOK>(kIdOk),
+                                               OnCommand<&CBaseDialog::OnCancel>(kIdCancel)};
+  static const MessageMap kMap{kMessages, kCommands, &MessageDialog::ClassMessageMap()};
+  return kMap;
+}
+
+LResult CBaseDialog::OnHelpMessage(WParam, LParam) {
+  OnHelp();
+  return 0;
+}
+
+void CBaseDialog::OnHelp() {
+  if (help_handler_) help_handler_();
+}
+
+bool CBaseDialog::PreTranslateKey(const KeyMessage& key) {
+  if (key.vk != kVkF1 || (key.message != msg::kKeyDown && key.message != msg::kSysKeyDown)) {
+    return false;
+  }
+  Post(msg::kHelp);
+  return true;
+}
 
 CBaseDialog::CBaseDialog(int template_id, QWidget* parent, std::filesystem::path skin_file,
                          std::filesystem::path image_folder)

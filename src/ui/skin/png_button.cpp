@@ -63,8 +63,9 @@ void CPngButton::SetAlternateFaces(const FaceSheet* a, const FaceSheet* b, bool 
 }
 
 void CPngButton::SetOtherState(bool on, bool redraw) {
+  if (on == other_state_) return;
   other_state_ = on;
-  if (redraw) Draw(false);
+  Draw(redraw);
 }
 
 void CPngButton::SetTextStyle(bool text, int size, const QString& face_name, ColorRef normal,
@@ -89,10 +90,12 @@ void CPngButton::SetTextAngle(int tenths_of_degree, bool rotated) {
 }
 
 void CPngButton::SetOutline(ColorRef colour, int level, bool on) {
+  const int capped = on ? std::min(level, kMaxOutlineLevel) : level;
+  if (on == outline_ && colour == outline_colour_ && capped == outline_level_) return;
   outline_colour_ = colour;
-  outline_level_ = on ? std::min(level, kMaxOutlineLevel) : level;
+  outline_level_ = capped;
   outline_ = on;
-  Draw(false);
+  update();
 }
 
 void CPngButton::SetTooltip(const QString& text, bool activate) {
@@ -103,15 +106,13 @@ void CPngButton::SetTooltip(const QString& text, bool activate) {
 }
 
 void CPngButton::Redraw() {
-  Draw(true);
+  update();
 }
 
-void CPngButton::Draw(bool now) {
-  if (now) {
-    repaint();
-  } else {
-    update();
-  }
+void CPngButton::Draw(bool) {
+  // Painting is always scheduled, never done at once: Qt then paints every button that changed
+  // in one pass. The flag of the setters only said whether to paint now or later.
+  update();
 }
 
 CPngButton::FaceChoice CPngButton::ChooseFace() const {
@@ -206,17 +207,20 @@ void CPngButton::leaveEvent(QEvent* event) {
 }
 
 void CPngButton::OnMouseHover() {
-  if (!tracking_) return;
+  if (!tracking_ || hover_) return;
   hover_ = true;
   update();
   PopTooltip();
+  if (hover_callback_) hover_callback_(*this, true);
 }
 
 void CPngButton::OnMouseLeave() {
   hover_timer_->stop();
+  const bool was_hovered = hover_;
   tracking_ = false;
   hover_ = false;
   update();
+  if (was_hovered && hover_callback_) hover_callback_(*this, false);
 }
 
 void CPngButton::ClearMouseFlags() {

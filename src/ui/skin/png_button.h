@@ -20,6 +20,8 @@ class CPngButton : public QAbstractButton {
  public:
   // Called after every draw with whether the normal face was the one drawn.
   using DrawCallback = std::function<void(CPngButton& button, bool normal_face)>;
+  // Called when the mouse comes onto the button (true) and when it leaves it (false).
+  using HoverCallback = std::function<void(CPngButton& button, bool entered)>;
 
   struct FaceChoice {
     const FaceSheet* face = nullptr;
@@ -41,15 +43,19 @@ class CPngButton : public QAbstractButton {
   // hover and press.
   void SetAlternateFaces(const FaceSheet* a, const FaceSheet* b, bool mode, bool selector,
                          bool redraw = true);
+  // Repaints only when the state changes.
   void SetOtherState(bool on, bool redraw = true);
   void SetTextStyle(bool text, int size, const QString& face_name, ColorRef normal, ColorRef hover,
                     ColorRef pressed, ColorRef disabled, ColorRef other, std::uint32_t format = 37);
   void SetTextAngle(int tenths_of_degree, bool rotated);
   // Level is the owner's number carried along (capped at 100 when the outline is on).
+  // Repaints only when something changes.
   void SetOutline(ColorRef colour, int level, bool on);
   // An empty text changes nothing.
   void SetTooltip(const QString& text, bool activate = true);
   void SetDrawCallback(DrawCallback callback) { draw_callback_ = std::move(callback); }
+  void SetHoverCallback(HoverCallback callback) { hover_callback_ = std::move(callback); }
+  // Schedules a repaint; many buttons redrawn together are painted in one pass.
   void Redraw();
 
   // The face and text colour for the current state, first match wins: disabled, alternate
@@ -77,7 +83,7 @@ class CPngButton : public QAbstractButton {
   void OnMouseHover();
   void OnMouseLeave();
   void ClearMouseFlags();
-  void Draw(bool now);
+  void Draw(bool redraw);
   void DrawText(QPainter& painter, ColorRef colour);
   void PopTooltip();
 
@@ -109,6 +115,7 @@ class CPngButton : public QAbstractButton {
   int text_angle_ = 0;
   bool rotated_ = false;
   DrawCallback draw_callback_;
+  HoverCallback hover_callback_;
   QString tooltip_text_;
   bool tooltip_active_ = false;
   bool outline_ = false;

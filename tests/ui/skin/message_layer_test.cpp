@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -190,6 +191,43 @@ TEST_F(MessageLayerTest, SendToAWindowDestroyedBeforeHandlingReturnsZero) {
   EXPECT_EQ(result.load(), 0);
 }
 
+TEST_F(MessageLayerTest, AbandonedSendsReleaseTheirSenders) {
+  // A sender blocked on a window that will not handle it any more (the window is closing and
+  // waits for the sender's thread) gets 0 instead of waiting for ever.
+  std::atomic<LResult> blocked{-1};
+  std::thread sender([&] { blocked = dialog.Send(kSliderMessage, 1, 1); });
+  QThread::msleep(30);
+  dialog.AbandonSends();
+  sender.join();
+  EXPECT_EQ(blocked.load(), 0);
+  // Later sends from other threads return at once; the queued one is never handled.
+  std::thread late([&] { blocked = dialog.Send(kSliderMessage, 2, 2); });
+  late.join();
+  EXPECT_EQ(blocked.load(), 0);
+  test::Spin(20);
+  EXPECT_TRUE(dialog.calls.empty());
+  // The window's own thread still runs its messages.
+  EXPECT_EQ(dialog.Send(kSliderMessage, 3, 3), 2);
+}
+
+TEST_F(MessageLayerTest, TimerRestartsReuseOneTimerAndReportRunningToAnyThread) {
+  dialog.kill_timer_in_handler = false;
+  dialog.SetTimer(1052, 1000);
+  const auto timers_before = dialog.findChildren<QTimer*>().size();
+  for (int i = 0; i < 20; ++i) {
+    dialog.KillTimer(1052);
+    dialog.SetTimer(1052, 1000);
+  }
+  test::Spin(10);
+  EXPECT_EQ(dialog.findChildren<QTimer*>().size(), timers_before);
+  std::atomic<bool> running_seen{false};
+  std::thread reader([&] { running_seen = dialog.IsTimerRunning(1052); });
+  reader.join();
+  EXPECT_TRUE(running_seen.load());
+  dialog.KillTimer(1052);
+  EXPECT_FALSE(dialog.IsTimerRunning(1052));
+}
+
 TEST_F(MessageLayerTest, TimersDeliverTheirIds) {
   dialog.SetTimer(1051, 0);  // once: the handler kills it
   dialog.kill_timer_in_handler = true;
@@ -232,6 +270,10 @@ TEST_F(MessageLayerTest, BoundControlsSendCommands) {
   for (const Call& c : dialog.calls) seen.push_back(c.what);
   EXPECT_EQ(seen, (std::vector<std::string>{"apply", "effect", "red"}));
   EXPECT_EQ(ControlIdOf(*effect), 1146);
+  EXPECT_EQ(dialog.Control(1146), effect);
+  EXPECT_EQ(dialog.ControlAs<QLineEdit>(1208), red);
+  EXPECT_EQ(dialog.ControlAs<QLineEdit>(1006), nullptr);
+  EXPECT_EQ(dialog.Control(4242), nullptr);
 }
 
 TEST_F(MessageLayerTest, KeyboardFilterSwallowsBeforeWidgetsAndHooksComeFirst) {

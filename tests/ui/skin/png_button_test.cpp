@@ -89,8 +89,8 @@ TEST_F(PngButtonTest, FaceChoiceFirstMatchWins) {
     button->setEnabled(c.enabled);
     button->setDown(c.down);
     button->Redraw();
-    EXPECT_EQ(button->CurrentFace(), c.expected) << c.what;
     EXPECT_EQ(Shown(), c.expected->Image().pixelColor(0, 0)) << c.what;
+    EXPECT_EQ(button->CurrentFace(), c.expected) << c.what;
     button->setDown(false);
   }
 }
@@ -180,8 +180,39 @@ TEST_F(PngButtonTest, DrawCallbackLearnsWhetherTheNormalFaceWasDrawn) {
   std::vector<bool> calls;
   button->SetDrawCallback([&](CPngButton&, bool normal_face) { calls.push_back(normal_face); });
   button->Redraw();
+  test::Spin(20);
   button->SetOtherState(true, false);
   button->Redraw();
+  test::Spin(20);
+  EXPECT_EQ(calls, (std::vector<bool>{true, false}));
+}
+
+TEST_F(PngButtonTest, RepaintsAreScheduledAndOnlyForChanges) {
+  int paints = 0;
+  button->SetDrawCallback([&](CPngButton&, bool) { ++paints; });
+  test::Spin(20);
+  paints = 0;
+  // Setting what is already set schedules nothing.
+  button->SetOtherState(false);
+  button->SetOutline(0, 0, false);
+  test::Spin(20);
+  EXPECT_EQ(paints, 0);
+  // Several changes before the event loop runs cost one paint.
+  button->SetOtherState(true);
+  button->SetOutline(Rgb(0, 0, 255), 50, true);
+  button->Redraw();
+  EXPECT_EQ(paints, 0);
+  test::Spin(20);
+  EXPECT_EQ(paints, 1);
+}
+
+TEST_F(PngButtonTest, HoverCallbackSeesEnterAndLeaveOnce) {
+  std::vector<bool> calls;
+  button->SetHoverCallback([&](CPngButton&, bool entered) { calls.push_back(entered); });
+  Hover();
+  Hover();  // moving about on the button is not a second entry
+  Leave();
+  Leave();
   EXPECT_EQ(calls, (std::vector<bool>{true, false}));
 }
 
