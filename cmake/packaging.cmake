@@ -61,21 +61,19 @@ talon_gzipped_file(${CMAKE_CURRENT_LIST_DIR}/packaging/changelog.in ${packaging_
 install(FILES ${packaging_dir}/changelog.gz ${CMAKE_CURRENT_LIST_DIR}/packaging/copyright
         DESTINATION share/doc/talon7x)
 
-# The program and what the desktop knows of it; the files are made (and tested) either way.
+# The program and what the desktop knows of it
+install(TARGETS talon7x RUNTIME DESTINATION ${TALON_INSTALL_DIR})
+talon_install_bin_link(talon7x)
 talon_gzipped_file(${CMAKE_SOURCE_DIR}/data/man/talon7x.1 ${packaging_dir}/man/talon7x.1)
+install(FILES ${packaging_dir}/man/talon7x.1.gz DESTINATION share/man/man1)
+install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/talon7x.desktop DESTINATION share/applications)
 configure_file(${CMAKE_SOURCE_DIR}/data/desktop/talon7x.metainfo.xml.in ${TALON_METAINFO_FILE}
                @ONLY)
-if(TARGET talon7x)
-  install(TARGETS talon7x RUNTIME DESTINATION ${TALON_INSTALL_DIR})
-  talon_install_bin_link(talon7x)
-  install(FILES ${packaging_dir}/man/talon7x.1.gz DESTINATION share/man/man1)
-  install(FILES ${CMAKE_SOURCE_DIR}/data/desktop/talon7x.desktop DESTINATION share/applications)
-  install(FILES ${TALON_METAINFO_FILE} DESTINATION share/metainfo)
-  # The application icon in the hicolor theme at every size skingen draws, and the autostart
-  # entry, whose folder depends on the prefix given at install time.
-  install(CODE "set(talon_icon_dir \"${CMAKE_BINARY_DIR}/icons\")
+install(FILES ${TALON_METAINFO_FILE} DESTINATION share/metainfo)
+# The application icon in the hicolor theme at every size skingen draws, and the autostart
+# entry, whose folder depends on the prefix given at install time.
+install(CODE "set(talon_icon_dir \"${CMAKE_BINARY_DIR}/icons\")
 set(talon_autostart_entry \"${CMAKE_SOURCE_DIR}/data/desktop/talon7x-autostart.desktop\")")
-  install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/packaging_desktop_install.cmake)
-endif()
+install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/packaging_desktop_install.cmake)
 
 add_custom_target(talon_packaging_files ALL DEPENDS ${packaging_outputs})

@@ -31,11 +31,9 @@ the seat access to the keyboard.")
 # which read the program's icons, come with libqt6svg6, named below.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
-    ${CMAKE_CURRENT_LIST_DIR}/packaging/postinst ${CMAKE_CURRENT_LIST_DIR}/packaging/postrm)
-if(TARGET talon7x)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
-  list(APPEND CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/packaging/conffiles)
-endif()
+    ${CMAKE_CURRENT_LIST_DIR}/packaging/postinst ${CMAKE_CURRENT_LIST_DIR}/packaging/postrm
+    ${CMAKE_CURRENT_LIST_DIR}/packaging/conffiles)
 
 include(CPack)
