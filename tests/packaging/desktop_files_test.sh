@@ -17,6 +17,10 @@ menu=$desktop_dir/talon7x.desktop
 autostart=$desktop_dir/talon7x-autostart.desktop
 [[ $(key Exec "$autostart") == "$(key Exec "$menu") /Start" ]] ||
     fail "the autostart entry does not start the menu entry's program with /Start"
+# A removed package leaves its conffiles until it is purged: the autostart entry must not try
+# to start a program that is gone.
+[[ $(key TryExec "$autostart") == "$(key Exec "$menu")" ]] ||
+    fail "the autostart entry does not check with TryExec that the program is there"
 [[ $(key Icon "$autostart") == "$(key Icon "$menu")" ]] ||
     fail "the autostart entry's icon differs from the menu entry's"
 categories=$(key Categories "$menu")
