@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/automatic_profiles.h"
 #include "device/device_link.h"
 #include "device/keyboard_commands.h"
 #include "model/model_context.h"
@@ -115,6 +116,8 @@ int RunProgram(const CommandLine& line) {
     }
   });
   if (!window.OnInitDialog()) return ReportStartFailure(window);
+  AutomaticProfiles automatic_profiles(window);
+  automatic_profiles.Start();
   const int loop_result = QApplication::exec();
   return exit_code != 0 ? exit_code : loop_result;
 }

@@ -18,6 +18,7 @@ int RunColours(std::span<const std::string> args);
 int RunExport(std::span<const std::string> args);
 int RunImport(std::span<const std::string> args);
 int RunShow(std::span<const std::string> args);
+int RunAuto(std::span<const std::string> args);
 
 std::span<const CliCommand> Commands() {
   static constexpr std::array kCommands{
@@ -47,6 +48,8 @@ std::span<const CliCommand> Commands() {
       CliCommand{"import", "FILE", "load a profile file and send it to the keyboard", RunImport},
       CliCommand{"show", "FILE", "a profile file's key assignments and macros in plain words",
                  RunShow},
+      CliCommand{"auto", "[list | add MATCH PROFILE | remove MATCH | fallback P|none | on | off]",
+                 "rules for switching profiles with the program in front", RunAuto},
   };
   return kCommands;
 }

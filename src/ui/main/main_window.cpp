@@ -7,6 +7,7 @@
 #include <QThread>
 
 #include <cstdlib>
+#include <utility>
 
 #include "device/result_codes.h"
 #include "model/keyboard_capture.h"
@@ -301,6 +302,7 @@ LResult CVexmoDlg::OnInit(WParam, LParam) {
   if (profile_editor_) profile_editor_->BuildProfileMenu(true);
   ready_ = true;
   hide();
+  for (auto& step : std::exchange(when_ready_, {})) step();
   // With no notification area, a start without "/Start" and without a keyboard says so at
   // once; the window opens when the keyboard arrives or the program is started again.
   if (!has_tray && !quiet_start_requested_ && services_.link.start_count() == 0) OpenMainWindow();
@@ -582,8 +584,20 @@ void CVexmoDlg::OnBankHover(bool) {
   for (unsigned n = 1; n <= kGKeyCount; ++n) keys_.GButton(n).Redraw();
 }
 
+void CVexmoDlg::WhenReady(std::function<void()> step) {
+  if (ready_) {
+    step();
+  } else {
+    when_ready_.push_back(std::move(step));
+  }
+}
+
 void CVexmoDlg::OnProfileButton(int control_id) {
-  const int profile = control_id - ctl::kProfile1;
+  SelectProfile(control_id - ctl::kProfile1);
+}
+
+void CVexmoDlg::SelectProfile(int profile) {
+  if (profile < 0 || profile > 2) return;
   current_profile_ = profile;
   if (lighting_panel_) lighting_panel_->SelectProfile(profile);
   if (services_.commands.GetActiveProfile() != profile) {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "device/presence.h"
 #include "model/model_port.h"
@@ -123,6 +124,12 @@ class CVexmoDlg : public CBaseDialog, public ModelPort {
   ProfileEditorSeam* ProfileEditor() const { return profile_editor_.get(); }
   // Runs a tray menu command (32771 open, 32773 about, 32774 exit).
   void OnTrayCommand(int command);
+  // What a profile button does: shows profile 0-2 and makes it the keyboard's active one (with
+  // the profile manager's questions). Automatic profiles switch this way too.
+  void SelectProfile(int profile);
+  // Runs `step` once the window is ready (its 'INIT' handled: tray icon made, presence free to
+  // reach it); at once when it is already.
+  void WhenReady(std::function<void()> step);
   // The restore/backup menu of control 1139, with its texts in the current language.
   QMenu* RestoreBackupMenu();
 
@@ -231,6 +238,7 @@ class CVexmoDlg : public CBaseDialog, public ModelPort {
   int flip_ = 0;
   int tray_picture_ = 0;
   std::atomic<bool> ready_{false};
+  std::vector<std::function<void()>> when_ready_;
   bool exiting_ = false;
   bool exited_ = false;
 
