@@ -78,9 +78,11 @@ bool KeyboardFilter::Filter(QWindow& window, const QKeyEvent& event) {
   for (QWidget* w = target; w != nullptr; w = w->parentWidget()) {
     if (auto* translator = dynamic_cast<KeyPreTranslator*>(w)) {
       if (translator->PreTranslateKey(key)) return true;
-    } else if (w->isWindow() && qobject_cast<QDialog*>(w) != nullptr) {
-      // A stock dialog (message box, file or colour dialog) takes its own keys: the windows
-      // that own it must not swallow its Enter and Escape.
+    } else if (w->isWindow() &&
+               (qobject_cast<QDialog*>(w) != nullptr || w->windowType() == Qt::Popup)) {
+      // A stock dialog (message box, file or colour dialog) or an open pop-up (a drop-down's
+      // list, a menu) takes its own keys: the windows that own it must not swallow its Enter
+      // and Escape.
       break;
     }
   }
