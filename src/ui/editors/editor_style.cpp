@@ -1,0 +1,57 @@
+#include "ui/editors/editor_style.h"
+
+#include "ui/skin/color_static.h"
+
+namespace talon {
+
+QString EditorStyleSheet() {
+  return QStringLiteral(R"(
+    QLineEdit, QComboBox {
+      background: #101217; color: #e8ebf1; border: 1px solid #343a45; border-radius: 5px;
+      padding: 1px 6px; selection-background-color: #149ccf; selection-color: #ffffff; }
+    QLineEdit:focus, QComboBox:focus, QComboBox:on { border-color: #2dd4ff; }
+    QLineEdit:disabled, QComboBox:disabled { color: #4a505b; border-color: #262a33; }
+    QLineEdit[readOnly="true"] { background: transparent; border: none; color: #ffffff; }
+    QComboBox::drop-down { border: none; width: 22px; }
+    QComboBox::down-arrow { width: 0; height: 0; border-left: 5px solid transparent;
+      border-right: 5px solid transparent; border-top: 6px solid #a4abb8; margin-right: 6px; }
+    QComboBox QAbstractItemView { background: #191c23; color: #e8ebf1; border: 1px solid #343a45;
+      selection-background-color: #149ccf; selection-color: #ffffff; outline: 0; }
+    QTableWidget { background: #101217; color: #a4abb8; border: 1px solid #272c36;
+      gridline-color: #272c36; selection-background-color: #1d4f63; selection-color: #ffffff;
+      outline: 0; }
+    QTableWidget QLineEdit { border-radius: 0; padding: 0 2px; }
+    QTableWidget QComboBox { border-radius: 0; padding: 0 2px; }
+    QHeaderView::section { background: #1d2128; color: #c9ced6; border: none;
+      border-right: 1px solid #272c36; border-bottom: 1px solid #272c36; padding: 2px 4px; }
+    QTableCornerButton::section { background: #1d2128; border: none; }
+    QScrollBar:vertical { background: #14171c; width: 10px; margin: 0; }
+    QScrollBar:horizontal { background: #14171c; height: 10px; margin: 0; }
+    QScrollBar::handle { background: #343a45; border-radius: 4px; min-height: 20px;
+      min-width: 20px; }
+    QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }
+    QScrollBar::add-page, QScrollBar::sub-page { background: none; }
+    QCheckBox::indicator, QRadioButton::indicator { width: 14px; height: 14px;
+      border: 1px solid #4a505b; background: #101217; }
+    QCheckBox::indicator { border-radius: 3px; }
+    QRadioButton::indicator { border-radius: 8px; }
+    QCheckBox::indicator:checked, QRadioButton::indicator:checked { background: #2dd4ff;
+      border-color: #2dd4ff; }
+    QCheckBox::indicator:hover, QRadioButton::indicator:hover { border-color: #2dd4ff; }
+  )");
+}
+
+QFont EditorFont(double points) {
+  QFont font(QStringLiteral("Arial Unicode MS"));
+  font.setPointSizeF(points);
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
+void StyleLabel(ColorStatic& label, double points) {
+  label.setFont(EditorFont(points));
+  label.SetTextColor(kEditorLabelColour);
+  label.setAttribute(Qt::WA_TranslucentBackground);
+}
+
+}  // namespace talon
