@@ -2,9 +2,17 @@
 
 #include "ui/skin/color_static.h"
 
+// The pictures the style sheet names live in this library's resources, which a static library
+// must register itself (outside any namespace).
+static void InitEditorResources() {
+  Q_INIT_RESOURCE(editors);
+}
+
 namespace talon {
 
 QString EditorStyleSheet() {
+  static const bool registered = (InitEditorResources(), true);
+  (void)registered;
   return QStringLiteral(R"(
     QLineEdit, QComboBox {
       background: #101217; color: #e8ebf1; border: 1px solid #343a45; border-radius: 5px;
@@ -13,8 +21,8 @@ QString EditorStyleSheet() {
     QLineEdit:disabled, QComboBox:disabled { color: #4a505b; border-color: #262a33; }
     QLineEdit[readOnly="true"] { background: transparent; border: none; color: #ffffff; }
     QComboBox::drop-down { border: none; width: 22px; }
-    QComboBox::down-arrow { width: 0; height: 0; border-left: 5px solid transparent;
-      border-right: 5px solid transparent; border-top: 6px solid #a4abb8; margin-right: 6px; }
+    QComboBox::down-arrow { image: url(:/editors/combo_arrow.xpm); }
+    QComboBox::down-arrow:disabled { image: url(:/editors/combo_arrow_off.xpm); }
     QComboBox QAbstractItemView { background: #191c23; color: #e8ebf1; border: 1px solid #343a45;
       selection-background-color: #149ccf; selection-color: #ffffff; outline: 0; }
     QTableWidget { background: #101217; color: #a4abb8; border: 1px solid #272c36;
