@@ -30,6 +30,7 @@ QString EditorStyleSheet() {
       outline: 0; }
     QTableWidget QLineEdit { border-radius: 0; padding: 0 2px; }
     QTableWidget QComboBox { border-radius: 0; padding: 0 2px; }
+    QHeaderView { background: #1d2128; }
     QHeaderView::section { background: #1d2128; color: #c9ced6; border: none;
       border-right: 1px solid #272c36; border-bottom: 1px solid #272c36; padding: 2px 4px; }
     QTableCornerButton::section { background: #1d2128; border: none; }

@@ -92,6 +92,8 @@ void MacroPage::Create(const CIniFile& skin, const FaceSet& faces) {
   actions_->InsertColumn(kPauseColumn, QString(), Qt::AlignLeft, kColumnWidth);
   actions_->SetItemTextColor(-1, -1, kEditorGreyText);
   actions_->SetHeaderClickable(false);
+  // The pause column takes what the list has beyond the three columns' width.
+  actions_->horizontalHeader()->setStretchLastSection(true);
   actions_->SetOwner(&dialog_);
   actions_->SetEditable(true);
   actions_->SetBeginEditCallback(

@@ -59,10 +59,19 @@ EditorWindow::EditorWindow(EditorWindowOptions options)
     vkb.WriteMemory(KBSIM_AREA_DEVICE_INFO, 11, {options.macro_capacity_units});
   }
   services_ = std::make_unique<MainWindowServices>(MainWindowServices{
-      paths, *preferences, *language, link, commands, keyboard_model,
+      paths,
+      *preferences,
+      *language,
+      link,
+      commands,
+      keyboard_model,
       ProfilePaths{paths.working_profile_file,
                    [this] { std::filesystem::create_directories(paths.user_folder); }},
-      boxes, files, desktop, [](int) {}, {}});
+      boxes,
+      files,
+      desktop,
+      [](int) {},
+      {}});
   CVexmoDlg::Parts parts;
   parts.key_editor = MakeKeyEditor;
   parts.profile_editor = MakeProfileEditor;

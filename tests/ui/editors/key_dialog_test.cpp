@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include <linux/input-event-codes.h>
@@ -14,6 +15,7 @@
 #include "editor_window.h"
 #include "ui/editors/composite_ids.h"
 #include "ui/main/control_ids.h"
+#include "ui/skin/keyboard_filter.h"
 #include "ui/skin/png_button.h"
 
 namespace talon {
@@ -85,6 +87,171 @@ TEST_F(KeyDialogTest, TheTypicalRequestReachesTheKeyboard) {
     }
   }
   EXPECT_EQ(bank_chunks, 8);
+}
+
+struct CaptureCase {
+  const char* what;
+  KeyId edited;
+  KeyRecord before;
+  std::function<void(Vexmo_DlgComposite&)> user;
+  KeyRecord after;
+};
+
+TEST_F(KeyDialogTest, WhatTheKeyPageCapturesIsWhatOkStores) {
+  auto tap = [](int qt_key, unsigned code) {
+    return [qt_key, code](Vexmo_DlgComposite& d) { test::TapKey(d, qt_key, code); };
+  };
+  const CaptureCase cases[] = {
+      {"the key's own key is its default",
+       kCapsLock,
+       {AssignmentKind::kKey, 0, kA},
+       tap(Qt::Key_CapsLock, KEY_CAPSLOCK),
+       {}},
+      {"Caps Lock for A",
+       kA,
+       {},
+       tap(Qt::Key_CapsLock, KEY_CAPSLOCK),
+       {AssignmentKind::kKey, 0, kCapsLock}},
+      {"Enter is captured, not a close",
+       kA,
+       {},
+       tap(Qt::Key_Return, KEY_ENTER),
+       {AssignmentKind::kKey, 0, 0x01C}},
+      {"Escape is captured, not a cancel",
+       kA,
+       {},
+       tap(Qt::Key_Escape, KEY_ESC),
+       {AssignmentKind::kKey, 0, 0x001}},
+      {"a media key passes", kA, {}, tap(Qt::Key_VolumeMute, KEY_MUTE), {}},
+      {"an auto-repeat is no new press",
+       kA,
+       {},
+       [](Vexmo_DlgComposite& d) {
+         test::TapKey(d, Qt::Key_B, KEY_B);
+         test::SendKey(d, QEvent::KeyPress, Qt::Key_C, KEY_C, Qt::NoModifier, true);
+       },
+       {AssignmentKind::kKey, 0, 0x030}},
+      {"Print Screen on its release alone",
+       kA,
+       {},
+       [](Vexmo_DlgComposite& d) {
+         test::SendKey(d, QEvent::KeyRelease, Qt::Key_Print, KEY_SYSRQ);
+       },
+       {AssignmentKind::kKey, 0, key::kPrintScreen}},
+      {"Roll Down from the mouse choice",
+       kA,
+       {},
+       [](Vexmo_DlgComposite& d) {
+         test::ClickOn(Control<QRadioButton>(d, composite::kMouseChoice));
+         test::Choose(Control<QComboBox>(d, composite::kMouseCombo), 4);
+         test::TapKey(d, Qt::Key_B, KEY_B);  // swallowed, not captured
+       },
+       {AssignmentKind::kKey, 0, key::kRollDown}},
+      {"Clear returns an assigned key to its default",
+       kA,
+       {AssignmentKind::kKey, 0, 0x030},
+       [](Vexmo_DlgComposite& d) { test::ClickOn(Control<CPngButton>(d, composite::kClear)); },
+       {}},
+      {"a launch record keeps its type, not its string",
+       kA,
+       {AssignmentKind::kLaunch, 0, 12},
+       [](Vexmo_DlgComposite&) {},
+       {AssignmentKind::kLaunch, 0, 0}},
+  };
+  for (const CaptureCase& c : cases) {
+    const std::size_t index = RecordIndex(0, SlotOfKey(c.edited));
+    {
+      auto store = w.model().store.Lock();
+      store->key_block.records[index] = c.before;
+      store->launch_strings.Set(index, u"notepad");
+    }
+    bool open_after_keys = false;
+    w.Edit(ButtonOf(c.edited), [&](Vexmo_DlgComposite& dialog) {
+      c.user(dialog);
+      open_after_keys = dialog.isVisible();
+      if (c.edited == kA && c.after.value == kCapsLock) {
+        EXPECT_EQ(Control<QLineEdit>(dialog, composite::kKeyField).text(), "Caps Lock");
+        test::SaveScreen(dialog, "key-dialog-key.png");
+      }
+      test::ClickOn(Control<CPngButton>(dialog, composite::kOk));
+    });
+    EXPECT_TRUE(open_after_keys) << c.what;
+    EXPECT_EQ(w.Record(0, SlotOfKey(c.edited)), c.after) << c.what;
+    EXPECT_EQ(w.model().store.Lock()->launch_strings.Get(index), nullptr) << c.what;
+  }
+}
+
+TEST_F(KeyDialogTest, CancelAndCloseLeaveTheStoreAndTheButtonAsTheyWere) {
+  const int a = ButtonOf(kA);
+  const int result = w.Edit(a, [&](Vexmo_DlgComposite& dialog) {
+    EXPECT_TRUE(w.window().ButtonById(a)->AlternateMode());  // shown as being edited
+    test::TapKey(dialog, Qt::Key_B, KEY_B);
+    EXPECT_TRUE(dialog.ApplyEnabled());
+    EXPECT_TRUE(w.keys().IsOpen());
+    test::ClickOn(Control<CPngButton>(dialog, composite::kCancel));
+  });
+  EXPECT_EQ(result, QDialog::Rejected);
+  EXPECT_EQ(w.Record(0, kA), KeyRecord{});
+  EXPECT_FALSE(w.window().ButtonById(a)->AlternateMode());
+  EXPECT_FALSE(w.window().ApplyPending());
+  EXPECT_FALSE(w.keys().IsOpen());
+  EXPECT_EQ(KeyboardFilter::Instance().HookCount(), 0u);
+}
+
+TEST_F(KeyDialogTest, ApplyCommitsAndTheDialogStaysOpen) {
+  w.Edit(ButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
+    test::TapKey(dialog, Qt::Key_B, KEY_B);
+    test::ClickOn(Control<CPngButton>(dialog, composite::kApply));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.ApplyEnabled());
+    EXPECT_EQ(w.Record(0, kA), (KeyRecord{AssignmentKind::kKey, 0, 0x030}));
+    EXPECT_TRUE(w.window().ApplyPending());
+  });
+  // Cancel after Apply keeps what Apply wrote.
+  EXPECT_EQ(w.Record(0, kA), (KeyRecord{AssignmentKind::kKey, 0, 0x030}));
+}
+
+TEST_F(KeyDialogTest, BankBGKeysEditTheirOwnSlots) {
+  w.keyboard_model.g_bank.Flip();
+  w.Edit(ctl::ControlIdOfGButton(1), [&](Vexmo_DlgComposite& dialog) {
+    EXPECT_EQ(dialog.EditedSlot(), kGSlotBankB);
+    test::ClickOn(Control<CPngButton>(dialog, composite::kFunctionPage));
+    test::Choose(Control<QComboBox>(dialog, composite::kFunctionCombo), 2);
+    test::ClickOn(Control<CPngButton>(dialog, composite::kOk));
+  });
+  EXPECT_EQ(w.Record(0, kGSlotBankB), (KeyRecord{AssignmentKind::kFunction, 0x1301, 2}));
+  EXPECT_EQ(w.Record(0, kGSlotBankA), (KeyRecord{AssignmentKind::kDefault, 0x0301, 0}));
+}
+
+TEST_F(KeyDialogTest, G9IsAMacroKeyCentredOnTheScreen) {
+  w.Edit(ctl::kG9, [&](Vexmo_DlgComposite& dialog) {
+    EXPECT_TRUE(dialog.IsG9());
+    EXPECT_EQ(dialog.EditedSlot(), kGSlotBankA + 8);
+    EXPECT_EQ(dialog.Page(), composite::kPageMacro);
+    for (int id : {composite::kKeyPage, composite::kMediaPage, composite::kFunctionPage,
+                   composite::kClear}) {
+      EXPECT_FALSE(Control<CPngButton>(dialog, id).isEnabled()) << id;
+    }
+    EXPECT_TRUE(Control<CPngButton>(dialog, composite::kMacroPage).isEnabled());
+    EXPECT_TRUE(Control<QComboBox>(dialog, composite::kMacroCombo).isVisible());
+    const QRect screen = dialog.screen()->geometry();
+    EXPECT_EQ(dialog.pos(), screen.topLeft() + QPoint((screen.width() - dialog.width()) / 2,
+                                                      (screen.height() - dialog.height()) / 2));
+    test::SaveScreen(dialog, "key-dialog-g9.png");
+  });
+}
+
+TEST_F(KeyDialogTest, F1OpensTheHelpPageOutsideTheKeyPage) {
+  w.Edit(ButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
+    test::TapKey(dialog, Qt::Key_F1, KEY_F1);  // the key page captures it
+    EXPECT_TRUE(w.desktop.opened.empty());
+    EXPECT_EQ(dialog.CapturedKey(), 0x03B);
+    test::ClickOn(Control<CPngButton>(dialog, composite::kMediaPage));
+    test::TapKey(dialog, Qt::Key_F1, KEY_F1);
+    test::Spin(20);
+  });
+  ASSERT_EQ(w.desktop.opened.size(), 1u);
+  EXPECT_NE(w.desktop.opened[0].find("index.html"), std::string::npos);
 }
 
 }  // namespace
