@@ -1,5 +1,6 @@
 // MacroPage: editing the cells of the action list in place. The key and action columns get a
 // drop-down over the cell, the pause column a number-only edit.
+#include <QAbstractItemView>
 #include <QLineEdit>
 
 #include "ui/editors/composite_dialog.h"
@@ -14,6 +15,7 @@ namespace talon {
 namespace {
 constexpr std::uint8_t kVkReturn = 0x0D;
 constexpr int kMinDropDownHeight = 22;
+constexpr int kDropDownListWidth = 150;
 }  // namespace
 
 bool MacroPage::BeginCellEdit(CReportCtrl& list, unsigned& extra_styles) {
@@ -53,6 +55,8 @@ void MacroPage::OpenCellDropDown(int row, int column) {
   if (cell.height() < kMinDropDownHeight) cell.setHeight(kMinDropDownHeight);
   drop_down->setGeometry(cell);
   drop_down->setMaxVisibleItems(16);
+  // The cell is narrow; the list of names opens wide enough to read them.
+  drop_down->view()->setMinimumWidth(kDropDownListWidth);
   // A choice posts itself Enter, which the list takes as the end of the edit.
   drop_down->SetStoredMessage(msg::kKeyDown, kVkReturn, 0);
   drop_down->SetNotifyWindow(&dialog_);
