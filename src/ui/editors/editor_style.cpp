@@ -40,6 +40,9 @@ QString EditorStyleSheet() {
       min-width: 20px; }
     QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }
     QScrollBar::add-page, QScrollBar::sub-page { background: none; }
+    QTableView::indicator { width: 12px; height: 12px; border: 1px solid #4a505b;
+      border-radius: 3px; background: #101217; }
+    QTableView::indicator:checked { background: #2dd4ff; border-color: #2dd4ff; }
     QCheckBox::indicator, QRadioButton::indicator { width: 14px; height: 14px;
       border: 1px solid #4a505b; background: #101217; }
     QCheckBox::indicator { border-radius: 3px; }

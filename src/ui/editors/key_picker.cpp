@@ -1,5 +1,6 @@
 #include "ui/editors/key_picker.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +16,8 @@ constexpr int kUnit = 38;  // a key width in pixels
 constexpr int kMargin = 14;
 constexpr int kTitleHeight = 34;
 constexpr int kCapInset = 2;  // space between neighbouring caps
+constexpr double kLabelPoints = 7.5;
+constexpr double kMinLabelPoints = 5.5;
 const QColor kWindow(0x12, 0x14, 0x19);
 const QColor kWindowEdge(0x2c, 0x31, 0x3b);
 const QColor kCapTop(0x2c, 0x31, 0x3b);
@@ -116,7 +119,7 @@ void CKeyPicker::paintEvent(QPaintEvent*) {
   p.drawLine(x.topRight(), x.bottomLeft());
 
   QFont label = font();
-  label.setPointSizeF(7.5);
+  label.setPointSizeF(kLabelPoints);
   p.setFont(label);
   for (std::size_t i = 0; i < PickerLayout().size(); ++i) {
     const QRectF cap = KeyArea(i);
@@ -131,7 +134,16 @@ void CKeyPicker::paintEvent(QPaintEvent*) {
       p.drawRoundedRect(cap.adjusted(2.5, 2, -2.5, -4), 4, 4);
     }
     p.setPen(held ? kAccentInk : kText);
-    p.drawText(cap.adjusted(3, 2, -3, -4), Qt::AlignCenter | Qt::TextWordWrap, names_[i]);
+    const QRectF text_box = cap.adjusted(3, 2, -3, -4);
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    // Long names shrink until they fit their cap.
+    QFont fitted = label;
+    while (fitted.pointSizeF() > kMinLabelPoints &&
+           !text_box.contains(QFontMetricsF(fitted).boundingRect(text_box, flags, names_[i]))) {
+      fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    }
+    p.setFont(fitted);
+    p.drawText(text_box, flags, names_[i]);
   }
 }
 

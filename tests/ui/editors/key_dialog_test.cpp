@@ -254,5 +254,72 @@ TEST_F(KeyDialogTest, F1OpensTheHelpPageOutsideTheKeyPage) {
   EXPECT_NE(w.desktop.opened[0].find("index.html"), std::string::npos);
 }
 
+TEST_F(KeyDialogTest, OpensOnThePageOfTheKeysRecord) {
+  w.model().store.Lock()->macros = {MacroRecord{u"One", 1, 0, 0, 0, 3, 0, {}},
+                                    MacroRecord{u"Two", 1, 0, 0, 0, 8, 0, {}}};
+  struct Case {
+    KeyRecord record;
+    int page;
+    std::function<void(Vexmo_DlgComposite&)> check;
+  };
+  const Case cases[] = {
+      {{AssignmentKind::kMedia, 0, 3},
+       composite::kPageMedia,
+       [](Vexmo_DlgComposite& d) {
+         EXPECT_EQ(Control<QComboBox>(d, composite::kMediaCombo).currentIndex(), 3);
+       }},
+      {{AssignmentKind::kFunction, 0, 4},
+       composite::kPageFunction,
+       [](Vexmo_DlgComposite& d) {
+         EXPECT_EQ(Control<QComboBox>(d, composite::kFunctionCombo).currentIndex(), 4);
+       }},
+      {{AssignmentKind::kKey, 0, key::kRollDown},
+       composite::kPageKey,
+       [](Vexmo_DlgComposite& d) {
+         EXPECT_TRUE(Control<QRadioButton>(d, composite::kMouseChoice).isChecked());
+         EXPECT_EQ(Control<QComboBox>(d, composite::kMouseCombo).currentIndex(), 4);
+       }},
+      {{AssignmentKind::kKey, 0, kCapsLock},
+       composite::kPageKey,
+       [](Vexmo_DlgComposite& d) {
+         EXPECT_EQ(Control<QLineEdit>(d, composite::kKeyField).text(), "Caps Lock");
+       }},
+      {{AssignmentKind::kMacro, 5, 8},
+       composite::kPageMacro,
+       [](Vexmo_DlgComposite& d) {
+         EXPECT_EQ(Control<QComboBox>(d, composite::kMacroCombo).currentText(), "Two");
+       }},
+  };
+  for (const Case& c : cases) {
+    w.model().store.Lock()->key_block.record(0, kA) = c.record;
+    w.Edit(ButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
+      EXPECT_EQ(dialog.Page(), c.page);
+      c.check(dialog);
+      EXPECT_FALSE(dialog.ApplyEnabled());
+      test::ClickOn(Control<CPngButton>(dialog, composite::kOk));
+    });
+    // OK without a change writes the record back as it was; a macro key takes the play count
+    // of its macro.
+    KeyRecord expected = c.record;
+    if (expected.type == AssignmentKind::kMacro) expected.extra = 1;
+    EXPECT_EQ(w.Record(0, kA), expected) << c.page;
+  }
+}
+
+TEST_F(KeyDialogTest, TheTextsFollowTheLanguageAndTheKeyboardLeavingClosesIt) {
+  const int result = w.Edit(ButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
+    EXPECT_EQ(Control<CPngButton>(dialog, composite::kKeyPage).text(), "Key");
+    w.preferences->WriteDword(Preferences::kProgramKey, "dwLanguageId", 0x040C);
+    w.window().Send(CVexmoDlg::kMsgLang, CVexmoDlg::kTagLang, 3);
+    EXPECT_EQ(Control<CPngButton>(dialog, composite::kKeyPage).text(), "Touche");
+    test::TapKey(dialog, Qt::Key_B, KEY_B);
+    w.vkb.Unplug();
+    EXPECT_TRUE(test::SpinUntil([&] { return !dialog.isVisible(); }, 3000));
+  });
+  EXPECT_EQ(result, QDialog::Rejected);
+  EXPECT_EQ(w.Record(0, kA), KeyRecord{});
+  EXPECT_FALSE(w.keys().IsOpen());
+}
+
 }  // namespace
 }  // namespace talon
