@@ -17,6 +17,7 @@ QString EditorStyleSheet() {
     QLineEdit, QComboBox {
       background: #101217; color: #e8ebf1; border: 1px solid #343a45; border-radius: 5px;
       padding: 1px 6px; selection-background-color: #149ccf; selection-color: #ffffff; }
+    QComboBox { combobox-popup: 0; }
     QLineEdit:focus, QComboBox:focus, QComboBox:on { border-color: #2dd4ff; }
     QLineEdit:disabled, QComboBox:disabled { color: #4a505b; border-color: #262a33; }
     QLineEdit[readOnly="true"] { background: transparent; border: none; color: #ffffff; }

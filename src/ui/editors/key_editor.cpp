@@ -1,8 +1,7 @@
 #include "ui/editors/key_editor.h"
 
-#include <cstdio>
-
 #include "ui/editors/composite_dialog.h"
+#include "ui/editors/missing_picture.h"
 #include "ui/main/main_window.h"
 
 namespace talon {
@@ -19,15 +18,12 @@ int KeyEditor::OpenForKey(int control_id) {
   ++open_count_;
   const int result = dialog_->DoModal();
   --open_count_;
+  const std::string failed = dialog_->FailedPicture();
+  dialog_.reset();
   if (result == CBaseDialog::kInitFailed) {
-    // The program cannot show its editor: it ends, as it does for the main window's pictures.
-    std::fprintf(stderr, "talon7x: cannot read the skin picture %s\n",
-                 dialog_->FailedPicture().c_str());
-    dialog_.reset();
-    window_.ExitSequence();
+    EndForMissingPicture(window_, failed);
     return -1;
   }
-  dialog_.reset();
   return result;
 }
 

@@ -136,16 +136,21 @@ void CVexmo_DlgProfile::ShowSwitched(int profile) {
   SetApplyEnabled(false);
 }
 
-void CVexmo_DlgProfile::OnAdd() {
-  MainWindowServices& services = window_.Services();
+FileDialogRequest CVexmo_DlgProfile::ProfileFileRequest(FileDialogMode mode,
+                                                        const std::string& name) const {
   FileDialogRequest request;
-  request.mode = FileDialogMode::kSave;
+  request.mode = mode;
   request.filter = MainWindowCommands::kFilter;
   request.default_extension = "vxp";
-  request.initial_name =
-      (services.paths.user_folder / services.language.Text("PROFILE_NEW")).string();
-  request.overwrite_prompt = true;
-  const std::optional<std::filesystem::path> file = services.file_dialog.Ask(request);
+  request.initial_name = (window_.Services().paths.user_folder / name).string();
+  request.overwrite_prompt = mode == FileDialogMode::kSave;
+  return request;
+}
+
+void CVexmo_DlgProfile::OnAdd() {
+  MainWindowServices& services = window_.Services();
+  const std::optional<std::filesystem::path> file = services.file_dialog.Ask(
+      ProfileFileRequest(FileDialogMode::kSave, services.language.Text("PROFILE_NEW")));
   if (!file) return;
   // A row for a file that could not be made would name nothing.
   if (CreateEmptyProfile(*file) != 1) {
@@ -157,13 +162,8 @@ void CVexmo_DlgProfile::OnAdd() {
 }
 
 void CVexmo_DlgProfile::OnLoad() {
-  MainWindowServices& services = window_.Services();
-  FileDialogRequest request;
-  request.mode = FileDialogMode::kOpen;
-  request.filter = MainWindowCommands::kFilter;
-  request.default_extension = "vxp";
-  request.initial_name = (services.paths.user_folder / "*.vxp").string();
-  const std::optional<std::filesystem::path> file = services.file_dialog.Ask(request);
+  const std::optional<std::filesystem::path> file =
+      window_.Services().file_dialog.Ask(ProfileFileRequest(FileDialogMode::kOpen, "*.vxp"));
   if (!file) return;
   AddRow(*file, -1);
   SetApplyEnabled(true);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_dialog_port.h"
 #include "ui/skin/base_dialog.h"
 #include "ui/skin/face_sheet.h"
 
@@ -61,6 +62,8 @@ class CVexmo_DlgProfile : public CBaseDialog {
   // `profile`: the on-board profile the row stands for, -1 for a file added or loaded.
   void AddRow(const std::filesystem::path& file, int profile);
   void SetApplyEnabled(bool enabled);
+  // Asking for a profile file, starting in the user's folder at `name`.
+  FileDialogRequest ProfileFileRequest(FileDialogMode mode, const std::string& name) const;
   void OnAdd();
   void OnLoad();
   void OnDelete();

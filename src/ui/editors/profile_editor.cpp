@@ -2,11 +2,10 @@
 
 #include <QMenu>
 
-#include <cstdio>
-
 #include "model/keyboard_capture.h"
 #include "model/profile_file.h"
 #include "shell/tray_icon.h"
+#include "ui/editors/missing_picture.h"
 #include "ui/main/control_ids.h"
 #include "ui/main/main_window.h"
 #include "ui/skin/png_button.h"
@@ -23,14 +22,9 @@ void ProfileEditor::OpenManager() {
   ++open_count_;
   const int result = dialog_->DoModal();
   --open_count_;
-  if (result == CBaseDialog::kInitFailed) {
-    std::fprintf(stderr, "talon7x: cannot read the skin picture %s\n",
-                 dialog_->FailedPicture().c_str());
-    dialog_.reset();
-    window_.ExitSequence();
-    return;
-  }
+  const std::string failed = dialog_->FailedPicture();
   dialog_.reset();
+  if (result == CBaseDialog::kInitFailed) EndForMissingPicture(window_, failed);
 }
 
 bool ProfileEditor::CloseAsCancelled() {

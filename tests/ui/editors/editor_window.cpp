@@ -118,6 +118,13 @@ int EditorWindow::Edit(int control_id, const std::function<void(Vexmo_DlgComposi
   return editor.OpenForKey(control_id);
 }
 
+int KeyButtonOf(KeyId key) {
+  for (std::size_t i = 0; i < kKeyButtonCount; ++i) {
+    if (KeyOfButton(i) == key) return ctl::ControlIdOfButton(i);
+  }
+  return 0;
+}
+
 void SendKey(QWidget& window, QEvent::Type type, int qt_key, unsigned linux_code,
              Qt::KeyboardModifiers modifiers, bool repeat) {
   QKeyEvent event(type, qt_key, modifiers, linux_code + 8, 0, 0, QString(), repeat);

@@ -76,6 +76,9 @@ class EditorWindow {
   std::unique_ptr<CVexmoDlg> window_;
 };
 
+// The control id of the main window's button for `key`; 0 when it has none.
+int KeyButtonOf(KeyId key);
+
 // A key press or release as the desktop delivers it to a window: the Qt key and, as on X11 and
 // Wayland, the native scan code (the Linux key code + 8).
 void SendKey(QWidget& window, QEvent::Type type, int qt_key, unsigned linux_code,

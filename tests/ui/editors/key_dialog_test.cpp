@@ -35,13 +35,6 @@ T& Control(Vexmo_DlgComposite& dialog, int id) {
   return *control;
 }
 
-int ButtonOf(KeyId key) {
-  for (std::size_t i = 0; i < kKeyButtonCount; ++i) {
-    if (KeyOfButton(i) == key) return ctl::ControlIdOfButton(i);
-  }
-  return 0;
-}
-
 class KeyDialogTest : public testing::Test {
  protected:
   static void SetUpTestSuite() { test::QtApp(); }
@@ -49,7 +42,7 @@ class KeyDialogTest : public testing::Test {
 };
 
 TEST_F(KeyDialogTest, TheTypicalRequestReachesTheKeyboard) {
-  const int f5 = ButtonOf(kF5);
+  const int f5 = test::KeyButtonOf(kF5);
   const int result = w.Edit(f5, [&](Vexmo_DlgComposite& dialog) {
     EXPECT_EQ(dialog.EditedSlot(), kF5);
     test::ClickOn(Control<CPngButton>(dialog, composite::kMediaPage));
@@ -166,7 +159,7 @@ TEST_F(KeyDialogTest, WhatTheKeyPageCapturesIsWhatOkStores) {
       store->launch_strings.Set(index, u"notepad");
     }
     bool open_after_keys = false;
-    w.Edit(ButtonOf(c.edited), [&](Vexmo_DlgComposite& dialog) {
+    w.Edit(test::KeyButtonOf(c.edited), [&](Vexmo_DlgComposite& dialog) {
       c.user(dialog);
       open_after_keys = dialog.isVisible();
       if (c.edited == kA && c.after.value == kCapsLock) {
@@ -182,7 +175,7 @@ TEST_F(KeyDialogTest, WhatTheKeyPageCapturesIsWhatOkStores) {
 }
 
 TEST_F(KeyDialogTest, CancelAndCloseLeaveTheStoreAndTheButtonAsTheyWere) {
-  const int a = ButtonOf(kA);
+  const int a = test::KeyButtonOf(kA);
   const int result = w.Edit(a, [&](Vexmo_DlgComposite& dialog) {
     EXPECT_TRUE(w.window().ButtonById(a)->AlternateMode());  // shown as being edited
     test::TapKey(dialog, Qt::Key_B, KEY_B);
@@ -199,7 +192,7 @@ TEST_F(KeyDialogTest, CancelAndCloseLeaveTheStoreAndTheButtonAsTheyWere) {
 }
 
 TEST_F(KeyDialogTest, ApplyCommitsAndTheDialogStaysOpen) {
-  w.Edit(ButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
+  w.Edit(test::KeyButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
     test::TapKey(dialog, Qt::Key_B, KEY_B);
     test::ClickOn(Control<CPngButton>(dialog, composite::kApply));
     EXPECT_TRUE(dialog.isVisible());
@@ -242,7 +235,7 @@ TEST_F(KeyDialogTest, G9IsAMacroKeyCentredOnTheScreen) {
 }
 
 TEST_F(KeyDialogTest, F1OpensTheHelpPageOutsideTheKeyPage) {
-  w.Edit(ButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
+  w.Edit(test::KeyButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
     test::TapKey(dialog, Qt::Key_F1, KEY_F1);  // the key page captures it
     EXPECT_TRUE(w.desktop.opened.empty());
     EXPECT_EQ(dialog.CapturedKey(), 0x03B);
@@ -292,7 +285,7 @@ TEST_F(KeyDialogTest, OpensOnThePageOfTheKeysRecord) {
   };
   for (const Case& c : cases) {
     w.model().store.Lock()->key_block.record(0, kA) = c.record;
-    w.Edit(ButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
+    w.Edit(test::KeyButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
       EXPECT_EQ(dialog.Page(), c.page);
       c.check(dialog);
       EXPECT_FALSE(dialog.ApplyEnabled());
@@ -307,7 +300,7 @@ TEST_F(KeyDialogTest, OpensOnThePageOfTheKeysRecord) {
 }
 
 TEST_F(KeyDialogTest, TheTextsFollowTheLanguageAndTheKeyboardLeavingClosesIt) {
-  const int result = w.Edit(ButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
+  const int result = w.Edit(test::KeyButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
     EXPECT_EQ(Control<CPngButton>(dialog, composite::kKeyPage).text(), "Key");
     w.preferences->WriteDword(Preferences::kProgramKey, "dwLanguageId", 0x040C);
     w.window().Send(CVexmoDlg::kMsgLang, CVexmoDlg::kTagLang, 3);

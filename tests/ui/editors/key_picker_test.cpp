@@ -68,11 +68,7 @@ class KeyPickerTest : public testing::Test {
 };
 
 TEST_F(KeyPickerTest, TheKeyPickerCapturesTheLeftWinKey) {
-  int a_button = 0;
-  for (std::size_t i = 0; i < kKeyButtonCount; ++i) {
-    if (KeyOfButton(i) == kA) a_button = ctl::ControlIdOfButton(i);
-  }
-  w.Edit(a_button, [&](Vexmo_DlgComposite& dialog) {
+  w.Edit(test::KeyButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
     test::ClickOn(*dialog.ControlAs<QWidget>(composite::kKeyPicker));
     CKeyPicker* picker = dialog.Picker();
     ASSERT_NE(picker, nullptr);

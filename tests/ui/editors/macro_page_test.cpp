@@ -28,13 +28,6 @@ constexpr KeySlot kB = 0x030;
 constexpr KeySlot kF5 = 0x03F;
 constexpr std::uint32_t kAPosition = 19;  // of the keyboard's default key map
 
-int ButtonOf(KeyId key) {
-  for (std::size_t i = 0; i < kKeyButtonCount; ++i) {
-    if (KeyOfButton(i) == key) return ctl::ControlIdOfButton(i);
-  }
-  return 0;
-}
-
 CPngButton& Button(Vexmo_DlgComposite& dialog, int id) {
   return *dialog.ControlAs<CPngButton>(id);
 }
@@ -72,7 +65,7 @@ class MacroPageTest : public testing::Test {
   void OnMacroPage(KeySlot key, const std::function<void(Vexmo_DlgComposite&, MacroPage&)>& body,
                    EditorWindow* window = nullptr) {
     EditorWindow& on = window != nullptr ? *window : w;
-    on.Edit(ButtonOf(key), [&](Vexmo_DlgComposite& dialog) {
+    on.Edit(test::KeyButtonOf(key), [&](Vexmo_DlgComposite& dialog) {
       test::ClickOn(Button(dialog, composite::kMacroPage));
       ASSERT_EQ(dialog.Page(), composite::kPageMacro);
       body(dialog, dialog.Macros());
@@ -326,7 +319,7 @@ TEST(MacroUploadTest, AMacroThatFitsOnlyWithoutItsNameIsSentWithoutItAndTheUserI
   test::QtApp();
   // One unit of 128 bytes: 24 actions fit (118 bytes), their name does not (132).
   EditorWindow w({.macro_capacity_units = 1});
-  w.Edit(ButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
+  w.Edit(test::KeyButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
     test::ClickOn(*dialog.ControlAs<QWidget>(composite::kMacroPage));
     test::ClickOn(*dialog.ControlAs<QWidget>(composite::kAddMacro));
     test::ClickOn(*dialog.ControlAs<QWidget>(composite::kRecord));

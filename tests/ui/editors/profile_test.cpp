@@ -13,6 +13,7 @@
 #include "../skin/qt_test_app.h"
 #include "device/keyboard_commands.h"
 #include "editor_window.h"
+#include "shell/tray_icon.h"
 #include "ui/main/control_ids.h"
 #include "ui/skin/png_button.h"
 #include "ui/skin/report_ctrl.h"
@@ -26,20 +27,13 @@ constexpr KeySlot kA = 0x01E;
 constexpr std::uint32_t kAPosition = 19;  // of the keyboard's default key map
 constexpr std::size_t kActiveProfileByte = 10;
 
-int ButtonOf(KeyId key) {
-  for (std::size_t i = 0; i < kKeyButtonCount; ++i) {
-    if (KeyOfButton(i) == key) return ctl::ControlIdOfButton(i);
-  }
-  return 0;
-}
-
 class ProfileTest : public testing::Test {
  protected:
   static void SetUpTestSuite() { test::QtApp(); }
 
   // A change made in the key dialog and not yet applied: A sends B.
   void AssignAToB() {
-    w.Edit(ButtonOf(kA), [](Vexmo_DlgComposite& dialog) {
+    w.Edit(test::KeyButtonOf(kA), [](Vexmo_DlgComposite& dialog) {
       test::TapKey(dialog, Qt::Key_B, KEY_B);
       test::ClickOn(*dialog.ControlAs<QWidget>(1));
     });
@@ -108,7 +102,8 @@ TEST_F(ProfileTest, SwitchingWithUnappliedChangesAnsweredYesAppliesThemFirst) {
 }
 
 TEST_F(ProfileTest, NoSwitchWhileTheKeyDialogIsOpen) {
-  w.Edit(ButtonOf(kA), [&](Vexmo_DlgComposite&) { EXPECT_EQ(w.profiles().SwitchProfile(2), 0); });
+  w.Edit(test::KeyButtonOf(kA),
+         [&](Vexmo_DlgComposite&) { EXPECT_EQ(w.profiles().SwitchProfile(2), 0); });
   EXPECT_EQ(test::ShownTexts(w.boxes),
             std::vector<std::string>{w.language->Text("PROFILE_SEELCT_PROMPT2")});
   EXPECT_EQ(KeyboardsActiveProfile(), 0);
@@ -125,6 +120,9 @@ TEST_F(ProfileTest, TheMenuMarksTheActiveProfileAndNamesItOnTheProfileButton) {
   EXPECT_EQ(items[0]->text(), "Default");
   EXPECT_TRUE(items[1]->isSeparator());
   EXPECT_EQ(items[4]->text(), "$Profile0");
+  // The tray's menu carries it too, first.
+  ASSERT_NE(w.window().Tray(), nullptr);
+  EXPECT_EQ(w.window().Tray()->Menu()->actions().front()->menu(), w.profiles().ProfileMenu());
   CPngButton* button = w.window().ButtonById(ctl::kProfiles);
   EXPECT_EQ(button->text(), "$Profile0");
   EXPECT_EQ(button->Tooltip(), "Current profile: $Profile0");
@@ -180,6 +178,17 @@ TEST_F(ProfileTest, TheManagerListsTheProfilesAndApplyKeepsAProfileTheKeyboardHa
   EXPECT_EQ(w.preferences->GetProfileString("PROFILES", "PROFILE01", ""),
             (w.paths.user_folder / "$Profile0.vxp").string());
   EXPECT_EQ(MarkedMenuPosition(), 3);
+}
+
+TEST_F(ProfileTest, EscapeClosesTheManagerWithoutApplying) {
+  Manage([&](CVexmo_DlgProfile& dialog) {
+    ClickTick(dialog.List(), 2);
+    ASSERT_TRUE(dialog.ApplyPending());
+    test::TapKey(dialog, Qt::Key_Escape, KEY_ESC);
+    EXPECT_TRUE(test::SpinUntil([&] { return !dialog.isVisible(); }));
+  });
+  EXPECT_FALSE(w.profiles().IsOpen());
+  EXPECT_EQ(KeyboardsActiveProfile(), 0);
 }
 
 TEST_F(ProfileTest, NewMakesAnEmptyProfileFileOrSaysItCouldNot) {

@@ -322,6 +322,20 @@ TEST_F(MessageLayerTest, KeyboardFilterSwallowsBeforeWidgetsAndHooksComeFirst) {
   EXPECT_EQ(edit->text(), "ba");  // Home moved the cursor
 }
 
+TEST_F(MessageLayerTest, ADialogsKeysNeverReachTheWindowUnderIt) {
+  TestDialog child;
+  child.setParent(&dialog, Qt::Dialog);
+  dialog.swallow_escape = true;
+  dialog.show();
+  child.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&child));
+  QTest::keyClick(child.windowHandle(), Qt::Key_Escape);
+  EXPECT_TRUE(dialog.calls.empty());
+  ASSERT_EQ(child.calls.size(), 2u);
+  EXPECT_EQ(child.calls[0].w, 0x1Bu);
+  EXPECT_FALSE(child.isVisible());  // not swallowed: the dialog's own Escape closed it
+}
+
 TEST_F(MessageLayerTest, AnOpenPopupTakesEnterAndEscapeBeforeItsDialog) {
   // A drop-down's list takes Enter and Escape before any key press is delivered (as a shortcut
   // override); a menu, like other pop-ups, only from the key press itself.
