@@ -114,6 +114,22 @@ TEST_F(MacroPageTest, RecordingWithoutDelaysShiftsEachPauseToTheActionBefore) {
   EXPECT_EQ(w.Record(0, kA), (KeyRecord{AssignmentKind::kMacro, 1, 1}));
 }
 
+TEST_F(MacroPageTest, AMacroHoldsAtMost2000Actions) {
+  SetMacros({Macro(1, u"Long", std::vector<MacroAction>(1999, {10, kB, 0}))});
+  OnMacroPage(kA, [&](Vexmo_DlgComposite& dialog, MacroPage& page) {
+    ASSERT_EQ(page.Actions().GetItemCount(), 1999);
+    test::TapKey(dialog, Qt::Key_Escape, KEY_ESC);  // neither a cancel nor an action
+    EXPECT_TRUE(dialog.isVisible());
+    test::ClickOn(Button(dialog, composite::kRecord));
+    test::TapKey(dialog, Qt::Key_A, KEY_A);
+    test::TapKey(dialog, Qt::Key_A, KEY_A);
+    EXPECT_EQ(page.Actions().GetItemCount(), 2000);
+    test::ClickOn(Button(dialog, composite::kOk));
+  });
+  EXPECT_EQ(Macros()[0].actions.size(), 2000u);
+  EXPECT_TRUE(test::ShownTexts(w.boxes).empty());
+}
+
 TEST_F(MacroPageTest, RecordedDelaysAreTheTimeBetweenKeystrokes) {
   OnMacroPage(kA, [&](Vexmo_DlgComposite& dialog, MacroPage& page) {
     test::ClickOn(*dialog.ControlAs<QWidget>(composite::kRecordDelay));
