@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include "../skin/qt_test_app.h"
 #include "device/keyboard_commands.h"
 #include "editor_window.h"
 #include "ui/editors/composite_ids.h"
@@ -37,13 +36,12 @@ T& Control(Vexmo_DlgComposite& dialog, int id) {
 
 class KeyDialogTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { test::QtApp(); }
   EditorWindow w;
 };
 
 TEST_F(KeyDialogTest, TheTypicalRequestReachesTheKeyboard) {
   const int f5 = test::KeyButtonOf(kF5);
-  const int result = w.Edit(f5, [&](Vexmo_DlgComposite& dialog) {
+  w.EditByClick(f5, [&](Vexmo_DlgComposite& dialog) {
     EXPECT_EQ(dialog.EditedSlot(), kF5);
     test::ClickOn(Control<CPngButton>(dialog, composite::kMediaPage));
     EXPECT_EQ(dialog.Page(), composite::kPageMedia);
@@ -51,7 +49,7 @@ TEST_F(KeyDialogTest, TheTypicalRequestReachesTheKeyboard) {
     test::SaveScreen(dialog, "key-dialog-media.png");
     test::ClickOn(Control<CPngButton>(dialog, composite::kOk));
   });
-  EXPECT_EQ(result, QDialog::Accepted);
+  EXPECT_FALSE(w.keys().IsOpen());
   EXPECT_EQ(w.Record(0, kF5), (KeyRecord{AssignmentKind::kMedia, 0, 7}));
   CPngButton* button = w.window().ButtonById(f5);
   EXPECT_TRUE(button->OtherState());
@@ -60,6 +58,7 @@ TEST_F(KeyDialogTest, TheTypicalRequestReachesTheKeyboard) {
 
   w.vkb.ClearLog();
   w.Click(ctl::kApply);
+  ASSERT_TRUE(w.WaitFor([&] { return !w.window().ApplyPending(); }));
   EXPECT_FALSE(w.window().ApplyPending());
   const auto action = w.vkb.KeyActionAt(kF5Position);
   ASSERT_TRUE(action.has_value());
@@ -154,7 +153,7 @@ TEST_F(KeyDialogTest, WhatTheKeyPageCapturesIsWhatOkStores) {
   for (const CaptureCase& c : cases) {
     const std::size_t index = RecordIndex(0, SlotOfKey(c.edited));
     {
-      auto store = w.model().store.Lock();
+      auto store = w.context().store.Lock();
       store->key_block.records[index] = c.before;
       store->launch_strings.Set(index, u"notepad");
     }
@@ -170,7 +169,7 @@ TEST_F(KeyDialogTest, WhatTheKeyPageCapturesIsWhatOkStores) {
     });
     EXPECT_TRUE(open_after_keys) << c.what;
     EXPECT_EQ(w.Record(0, SlotOfKey(c.edited)), c.after) << c.what;
-    EXPECT_EQ(w.model().store.Lock()->launch_strings.Get(index), nullptr) << c.what;
+    EXPECT_EQ(w.context().store.Lock()->launch_strings.Get(index), nullptr) << c.what;
   }
 }
 
@@ -205,7 +204,7 @@ TEST_F(KeyDialogTest, ApplyCommitsAndTheDialogStaysOpen) {
 }
 
 TEST_F(KeyDialogTest, BankBGKeysEditTheirOwnSlots) {
-  w.keyboard_model.g_bank.Flip();
+  w.model.g_bank.Flip();
   w.Edit(ctl::ControlIdOfGButton(1), [&](Vexmo_DlgComposite& dialog) {
     EXPECT_EQ(dialog.EditedSlot(), kGSlotBankB);
     test::ClickOn(Control<CPngButton>(dialog, composite::kFunctionPage));
@@ -241,15 +240,15 @@ TEST_F(KeyDialogTest, F1OpensTheHelpPageOutsideTheKeyPage) {
     EXPECT_EQ(dialog.CapturedKey(), 0x03B);
     test::ClickOn(Control<CPngButton>(dialog, composite::kMediaPage));
     test::TapKey(dialog, Qt::Key_F1, KEY_F1);
-    test::Spin(20);
+    test::MainWindowHarness::Spin(20);
   });
   ASSERT_EQ(w.desktop.opened.size(), 1u);
   EXPECT_NE(w.desktop.opened[0].find("index.html"), std::string::npos);
 }
 
 TEST_F(KeyDialogTest, OpensOnThePageOfTheKeysRecord) {
-  w.model().store.Lock()->macros = {MacroRecord{u"One", 1, 0, 0, 0, 3, 0, {}},
-                                    MacroRecord{u"Two", 1, 0, 0, 0, 8, 0, {}}};
+  w.context().store.Lock()->macros = {MacroRecord{u"One", 1, 0, 0, 0, 3, 0, {}},
+                                      MacroRecord{u"Two", 1, 0, 0, 0, 8, 0, {}}};
   struct Case {
     KeyRecord record;
     int page;
@@ -284,7 +283,7 @@ TEST_F(KeyDialogTest, OpensOnThePageOfTheKeysRecord) {
        }},
   };
   for (const Case& c : cases) {
-    w.model().store.Lock()->key_block.record(0, kA) = c.record;
+    w.context().store.Lock()->key_block.record(0, kA) = c.record;
     w.Edit(test::KeyButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
       EXPECT_EQ(dialog.Page(), c.page);
       c.check(dialog);
@@ -302,12 +301,12 @@ TEST_F(KeyDialogTest, OpensOnThePageOfTheKeysRecord) {
 TEST_F(KeyDialogTest, TheTextsFollowTheLanguageAndTheKeyboardLeavingClosesIt) {
   const int result = w.Edit(test::KeyButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
     EXPECT_EQ(Control<CPngButton>(dialog, composite::kKeyPage).text(), "Key");
-    w.preferences->WriteDword(Preferences::kProgramKey, "dwLanguageId", 0x040C);
+    w.preferences.WriteDword(Preferences::kProgramKey, "dwLanguageId", 0x040C);
     w.window().Send(CVexmoDlg::kMsgLang, CVexmoDlg::kTagLang, 3);
     EXPECT_EQ(Control<CPngButton>(dialog, composite::kKeyPage).text(), "Touche");
     test::TapKey(dialog, Qt::Key_B, KEY_B);
     w.vkb.Unplug();
-    EXPECT_TRUE(test::SpinUntil([&] { return !dialog.isVisible(); }, 3000));
+    EXPECT_TRUE(test::MainWindowHarness::WaitFor([&] { return !dialog.isVisible(); }, 3000));
   });
   EXPECT_EQ(result, QDialog::Rejected);
   EXPECT_EQ(w.Record(0, kA), KeyRecord{});

@@ -6,7 +6,6 @@
 
 #include <set>
 
-#include "../skin/qt_test_app.h"
 #include "editor_window.h"
 #include "ui/editors/composite_ids.h"
 #include "ui/editors/key_picker.h"
@@ -57,7 +56,6 @@ TEST(KeyPickerLayoutTest, EachKeyGivesTheKeystrokeOfThatKey) {
 
 class KeyPickerTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { test::QtApp(); }
   static void ClickKey(CKeyPicker& picker, KeyId key) {
     const QRect at = picker.KeyRect(key);
     ASSERT_FALSE(at.isEmpty()) << key;

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "../skin/qt_test_app.h"
 #include "editor_window.h"
 #include "ui/editors/composite_ids.h"
 #include "ui/editors/macro_page.h"
@@ -47,20 +46,18 @@ void EditCell(CReportCtrl& list, int row, int column) {
   const QPoint at = list.CellRect(row, column).center();
   if (!list.ItemHasStates(row, CReportCtrl::kSelect | CReportCtrl::kFocus)) {
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
-    test::Spin(10);
+    test::MainWindowHarness::Spin(10);
   }
   QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
-  test::Spin(10);
+  test::MainWindowHarness::Spin(10);
 }
 
 class MacroPageTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { test::QtApp(); }
-
   void SetMacros(std::vector<MacroRecord> macros) {
-    w.model().store.Lock()->macros = std::move(macros);
+    w.context().store.Lock()->macros = std::move(macros);
   }
-  std::vector<MacroRecord> Macros() { return w.model().store.Lock()->macros; }
+  std::vector<MacroRecord> Macros() { return w.context().store.Lock()->macros; }
   // Opens the dialog for `key` on its macro page and runs `body` there.
   void OnMacroPage(KeySlot key, const std::function<void(Vexmo_DlgComposite&, MacroPage&)>& body,
                    EditorWindow* window = nullptr) {
@@ -137,7 +134,7 @@ TEST_F(MacroPageTest, RecordedDelaysAreTheTimeBetweenKeystrokes) {
     test::ClickOn(Button(dialog, composite::kAddMacro));
     test::ClickOn(Button(dialog, composite::kRecord));
     test::SendKey(dialog, QEvent::KeyPress, Qt::Key_A, KEY_A);
-    test::Spin(120);
+    test::MainWindowHarness::Spin(120);
     test::SendKey(dialog, QEvent::KeyRelease, Qt::Key_A, KEY_A);
     const std::vector<MacroAction> shown = page.ShownActions();
     ASSERT_EQ(shown.size(), 2u);
@@ -190,7 +187,7 @@ TEST_F(MacroPageTest, TypingNamesTheCurrentMacroOrMakesTheFirst) {
 
 TEST_F(MacroPageTest, DeletingAMacroOtherProfilesUseAsksAndTheirKeysReturnToDefault) {
   SetMacros({Macro(1, u"Used"), Macro(2, u"Free")});
-  w.model().store.Lock()->key_block.record(2, kF5) = {AssignmentKind::kMacro, 1, 1};
+  w.context().store.Lock()->key_block.record(2, kF5) = {AssignmentKind::kMacro, 1, 1};
   w.boxes.Answer(MessageBoxResult::kNo);
   w.boxes.Answer(MessageBoxResult::kYes);
   OnMacroPage(kA, [&](Vexmo_DlgComposite& dialog, MacroPage& page) {
@@ -257,19 +254,19 @@ TEST_F(MacroPageTest, CellsAreEditedInPlace) {
     test::TapKey(dialog, Qt::Key_Escape, KEY_ESC);
     EXPECT_FALSE(list.IsEditing());
     EXPECT_TRUE(dialog.isVisible());
-    test::Spin(20);
+    test::MainWindowHarness::Spin(20);
     EXPECT_FALSE(dialog.ApplyEnabled());
     // One click on another entry commits it.
     EditCell(list, 0, MacroPage::kKeyColumn);
     ASSERT_NE(page.CellDropDown(), nullptr);
     test::Choose(*page.CellDropDown(), "Caps Lock");
-    EXPECT_TRUE(test::SpinUntil([&] { return dialog.ApplyEnabled(); }));
+    EXPECT_TRUE(test::MainWindowHarness::WaitFor([&] { return dialog.ApplyEnabled(); }));
     EXPECT_EQ(list.GetItemText(0, 0), "Caps Lock");
     EXPECT_FALSE(list.IsEditing());
     EditCell(list, 3, MacroPage::kStateColumn);
     ASSERT_NE(page.CellDropDown(), nullptr);
     test::Choose(*page.CellDropDown(), 0);
-    test::Spin(20);
+    test::MainWindowHarness::Spin(20);
     EXPECT_EQ(list.GetItemText(3, 1), QStringLiteral("\u2193"));
 
     // Pauses: at most 40000, in steps of 10 ms.
@@ -332,7 +329,6 @@ TEST_F(MacroPageTest, ActionsAreMovedDeletedAndCleared) {
 }
 
 TEST(MacroUploadTest, AMacroThatFitsOnlyWithoutItsNameIsSentWithoutItAndTheUserIsTold) {
-  test::QtApp();
   // One unit of 128 bytes: 24 actions fit (118 bytes), their name does not (132).
   EditorWindow w({.macro_capacity_units = 1});
   w.Edit(test::KeyButtonOf(kA), [&](Vexmo_DlgComposite& dialog) {
@@ -342,10 +338,10 @@ TEST(MacroUploadTest, AMacroThatFitsOnlyWithoutItsNameIsSentWithoutItAndTheUserI
     for (int i = 0; i < 12; ++i) test::TapKey(dialog, Qt::Key_B, KEY_B);
     test::ClickOn(*dialog.ControlAs<QWidget>(composite::kOk));
   });
-  w.Click(ctl::kApply);
+  w.Command(ctl::kApply);
   const std::vector<std::string> shown = test::ShownTexts(w.boxes);
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0], w.language->Text("EXTRA_PROFILE_SPACE_TIGHT"));
+  EXPECT_EQ(shown[0], w.language.Text("EXTRA_PROFILE_SPACE_TIGHT"));
   const std::vector<std::uint8_t> head = w.vkb.ReadMemory(KBSIM_AREA_MACROS, 0, 8);
   ASSERT_EQ(head.size(), 8u);
   EXPECT_EQ(head[0] | (head[1] << 8), 0x55AA);

@@ -10,7 +10,6 @@
 
 #include <fstream>
 
-#include "../skin/qt_test_app.h"
 #include "device/keyboard_commands.h"
 #include "editor_window.h"
 #include "shell/tray_icon.h"
@@ -29,8 +28,6 @@ constexpr std::size_t kActiveProfileByte = 10;
 
 class ProfileTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { test::QtApp(); }
-
   // A change made in the key dialog and not yet applied: A sends B.
   void AssignAToB() {
     w.Edit(test::KeyButtonOf(kA), [](Vexmo_DlgComposite& dialog) {
@@ -56,7 +53,7 @@ class ProfileTest : public testing::Test {
     QTimer::singleShot(0, [&] {
       CVexmo_DlgProfile* dialog = editor.Manager();
       if (dialog == nullptr) return;
-      test::SpinUntil([dialog] { return dialog->isVisible(); });
+      test::MainWindowHarness::WaitFor([dialog] { return dialog->isVisible(); });
       body(*dialog);
       if (editor.Manager() == dialog && dialog->isVisible()) dialog->OnCancel();
     });
@@ -67,7 +64,7 @@ class ProfileTest : public testing::Test {
     const QRect cell = list.CellRect(row, 0);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                       QPoint(cell.left() + 10, cell.center().y()));
-    test::Spin(5);
+    test::MainWindowHarness::Spin(5);
   }
 
   EditorWindow w;
@@ -76,10 +73,10 @@ class ProfileTest : public testing::Test {
 TEST_F(ProfileTest, SwitchingWithUnappliedChangesAnsweredNoDropsThem) {
   AssignAToB();
   w.boxes.Answer(MessageBoxResult::kNo);
-  w.Click(ProfileEditor::kMenuFirstProfile + 1);
+  w.Command(ProfileEditor::kMenuFirstProfile + 1);
   const std::vector<std::string> shown = test::ShownTexts(w.boxes);
   ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0], w.language->Text("PROFILE_SELECT_PROMPT"));
+  EXPECT_EQ(shown[0], w.language.Text("PROFILE_SELECT_PROMPT"));
   EXPECT_EQ(w.Record(0, kA), KeyRecord{});  // the working file's record again
   EXPECT_FALSE(w.window().ApplyPending());
   EXPECT_EQ(w.commands.GetActiveProfile(), 1);
@@ -105,13 +102,13 @@ TEST_F(ProfileTest, NoSwitchWhileTheKeyDialogIsOpen) {
   w.Edit(test::KeyButtonOf(kA),
          [&](Vexmo_DlgComposite&) { EXPECT_EQ(w.profiles().SwitchProfile(2), 0); });
   EXPECT_EQ(test::ShownTexts(w.boxes),
-            std::vector<std::string>{w.language->Text("PROFILE_SEELCT_PROMPT2")});
+            std::vector<std::string>{w.language.Text("PROFILE_SEELCT_PROMPT2")});
   EXPECT_EQ(KeyboardsActiveProfile(), 0);
 }
 
 TEST_F(ProfileTest, TheMenuMarksTheActiveProfileAndNamesItOnTheProfileButton) {
   EXPECT_EQ(MarkedMenuPosition(), 2);
-  w.Click(ProfileEditor::kMenuFirstProfile + 2);
+  w.Command(ProfileEditor::kMenuFirstProfile + 2);
   EXPECT_TRUE(test::ShownTexts(w.boxes).empty());
   EXPECT_EQ(KeyboardsActiveProfile(), 2);
   EXPECT_EQ(MarkedMenuPosition(), 4);
@@ -138,7 +135,7 @@ TEST_F(ProfileTest, TheMenuMarksTheActiveProfileAndNamesItOnTheProfileButton) {
 }
 
 TEST_F(ProfileTest, TheManagerListsTheProfilesAndApplyKeepsAProfileTheKeyboardHas) {
-  const std::filesystem::path loaded = w.root / "games.vxp";
+  const std::filesystem::path loaded = w.scratch / "games.vxp";
   ASSERT_EQ(CreateEmptyProfile(loaded), 1);
   w.files.Answer(loaded);
   Manage([&](CVexmo_DlgProfile& dialog) {
@@ -173,9 +170,9 @@ TEST_F(ProfileTest, TheManagerListsTheProfilesAndApplyKeepsAProfileTheKeyboardHa
     test::ClickOn(*dialog.ControlAs<QWidget>(1));  // OK applies
   });
   EXPECT_EQ(KeyboardsActiveProfile(), 1);
-  EXPECT_EQ(w.preferences->GetProfileString("PROFILES", "PROFILE00", ""), "5");
-  EXPECT_EQ(w.preferences->GetProfileString("PROFILES", "PROFILE05", ""), loaded.string());
-  EXPECT_EQ(w.preferences->GetProfileString("PROFILES", "PROFILE01", ""),
+  EXPECT_EQ(w.preferences.GetProfileString("PROFILES", "PROFILE00", ""), "5");
+  EXPECT_EQ(w.preferences.GetProfileString("PROFILES", "PROFILE05", ""), loaded.string());
+  EXPECT_EQ(w.preferences.GetProfileString("PROFILES", "PROFILE01", ""),
             (w.paths.user_folder / "$Profile0.vxp").string());
   EXPECT_EQ(MarkedMenuPosition(), 3);
 }
@@ -185,16 +182,16 @@ TEST_F(ProfileTest, EscapeClosesTheManagerWithoutApplying) {
     ClickTick(dialog.List(), 2);
     ASSERT_TRUE(dialog.ApplyPending());
     test::TapKey(dialog, Qt::Key_Escape, KEY_ESC);
-    EXPECT_TRUE(test::SpinUntil([&] { return !dialog.isVisible(); }));
+    EXPECT_TRUE(test::MainWindowHarness::WaitFor([&] { return !dialog.isVisible(); }));
   });
   EXPECT_FALSE(w.profiles().IsOpen());
   EXPECT_EQ(KeyboardsActiveProfile(), 0);
 }
 
 TEST_F(ProfileTest, NewMakesAnEmptyProfileFileOrSaysItCouldNot) {
-  const std::filesystem::path made = w.root / "new one.vxp";
+  const std::filesystem::path made = w.scratch / "new one.vxp";
   w.files.Answer(made);
-  w.files.Answer(w.root / "no such folder" / "x.vxp");
+  w.files.Answer(w.scratch / "no such folder" / "x.vxp");
   Manage([&](CVexmo_DlgProfile& dialog) {
     test::ClickOn(*dialog.ControlAs<QWidget>(CVexmo_DlgProfile::kAdd));
     ASSERT_EQ(dialog.List().GetItemCount(), 5);
