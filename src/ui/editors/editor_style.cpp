@@ -1,6 +1,7 @@
 #include "ui/editors/editor_style.h"
 
 #include "ui/skin/color_static.h"
+#include "ui/skin/png_button.h"
 
 // The pictures the style sheet names live in this library's resources, which a static library
 // must register itself (outside any namespace).
@@ -59,6 +60,15 @@ QFont EditorFont(double points) {
   font.setPointSizeF(points);
   font.setWeight(QFont::Normal);
   return font;
+}
+
+void GiveCaption(CPngButton& button, int points) {
+  constexpr ColorRef kCaption = Rgb(200, 206, 214);
+  constexpr ColorRef kCaptionHover = Rgb(255, 255, 255);
+  constexpr ColorRef kCaptionPressed = Rgb(45, 212, 255);
+  constexpr ColorRef kCaptionDisabled = Rgb(74, 80, 91);
+  button.SetTextStyle(true, points, QStringLiteral("Arial Unicode MS"), kCaption, kCaptionHover,
+                      kCaptionPressed, kCaptionDisabled, kCaption);
 }
 
 void StyleLabel(ColorStatic& label, double points) {

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace talon {
 
+class CPngButton;
 class ColorStatic;
 
 // The labels' colour on the dark skins.
@@ -22,6 +23,8 @@ inline constexpr ColorRef kEditorGreyText = Rgb(164, 171, 184);
 QString EditorStyleSheet();
 // "Arial Unicode MS" (or the desktop's fallback) at a point size, weight 400.
 QFont EditorFont(double points);
+// An image button's caption over its face, in the captions' colours for each state.
+void GiveCaption(CPngButton& button, int points = 10);
 // A transparent label in the labels' colour and font.
 void StyleLabel(ColorStatic& label, double points);
 
