@@ -174,6 +174,20 @@ TEST_F(PngButtonTest, TooltipPopsAtOnceOnEveryHover) {
   }
   button->SetTooltip("", true);  // an empty text changes nothing
   EXPECT_EQ(button->Tooltip(), "Help");
+
+  // A tooltip switched off stays off on hover, and comes back once switched on again.
+  button->SetTooltip("Help", false);
+  ASSERT_TRUE(test::SpinUntil([] { return !QToolTip::isVisible(); }));
+  Hover();
+  EXPECT_FALSE(QToolTip::isVisible());
+  Leave();
+  test::Spin(5);
+  button->SetTooltip("Help again", true);
+  Hover();
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), "Help again");
+  Leave();
+  QToolTip::hideText();
 }
 
 TEST_F(PngButtonTest, DrawCallbackLearnsWhetherTheNormalFaceWasDrawn) {
