@@ -19,6 +19,7 @@ namespace {
 constexpr int kHoverTimeMs = 1;
 constexpr int kMaxTextChars = 259;
 constexpr int kMaxOutlineLevel = 100;
+constexpr qreal kTintCornerRadius = 4;  // the key caps' corners
 constexpr int kNormalWeight = 400;
 constexpr int kRotatedWeight = 956;
 
@@ -91,11 +92,13 @@ void CPngButton::SetTextAngle(int tenths_of_degree, bool rotated) {
 
 void CPngButton::SetOutline(ColorRef colour, int level, bool on) {
   const int capped = on ? std::min(level, kMaxOutlineLevel) : level;
-  if (on == outline_ && colour == outline_colour_ && capped == outline_level_) return;
+  // An untinted button looks the same whatever colour and level it keeps.
+  const bool looks_changed =
+      on != outline_ || (on && (colour != outline_colour_ || capped != outline_level_));
   outline_colour_ = colour;
   outline_level_ = capped;
   outline_ = on;
-  update();
+  if (looks_changed) update();
 }
 
 void CPngButton::SetTooltip(const QString& text, bool activate) {
@@ -130,23 +133,33 @@ void CPngButton::paintEvent(QPaintEvent*) {
   pressed_ = isDown();
   const FaceChoice choice = ChooseFace();
   QPainter painter(this);
-  if (outline_) {
-    QPen pen(ToQColor(outline_colour_));
-    pen.setWidth(2);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(1, 1, width() - 3, height() - 3));
-  } else if (choice.face != nullptr && !choice.face->IsNull()) {
+  if (choice.face != nullptr && !choice.face->IsNull()) {
     // Faces are cut one pixel up and left of the button's skin position: the skins are drawn
     // that way.
     painter.drawImage(QPoint(0, 0), choice.face->Image(),
                       QRect(face_x_ - 1, face_y_ - 1, width(), height()));
   }
+  if (outline_) DrawTint(painter);
   current_face_ = choice.face;
   if (text_) DrawText(painter, choice.text_colour);
   painter.end();
   if (draw_callback_) draw_callback_(*this, choice.normal);
+}
+
+void CPngButton::DrawTint(QPainter& painter) {
+  // Lighten keeps the brighter of face and tint in each channel: a dark key cap takes the
+  // colour while a light legend stays light, so the legend reads on any colour. The level is
+  // the share of the tint in the result.
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setCompositionMode(QPainter::CompositionMode_Lighten);
+  painter.setPen(Qt::NoPen);
+  QColor colour = ToQColor(outline_colour_);
+  colour.setAlphaF(std::clamp(outline_level_, 0, kMaxOutlineLevel) / 100.0);
+  painter.setBrush(colour);
+  painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), kTintCornerRadius,
+                          kTintCornerRadius);
+  painter.restore();
 }
 
 void CPngButton::DrawText(QPainter& painter, ColorRef colour) {

@@ -1,8 +1,9 @@
 #pragma once
 // CPngButton: the skinned push button. It owns no pictures: for its state it shows the part of
 // one of the dialog's FaceSheets that lies under it, optionally with its caption over it in a
-// state colour, font and angle; or, when outlined, only a coloured frame. Its tooltip pops up as
-// soon as the mouse rests on it, and a double-click counts as two clicks.
+// state colour, font and angle. Its outline is a tint: a wash of colour over the face that
+// keeps a light legend readable (the key picture's lighting preview and painted keys). Its
+// tooltip pops up as soon as the mouse rests on it, and a double-click counts as two clicks.
 #include <QAbstractButton>
 #include <QString>
 
@@ -48,8 +49,9 @@ class CPngButton : public QAbstractButton {
   void SetTextStyle(bool text, int size, const QString& face_name, ColorRef normal, ColorRef hover,
                     ColorRef pressed, ColorRef disabled, ColorRef other, std::uint32_t format = 37);
   void SetTextAngle(int tenths_of_degree, bool rotated);
-  // Level is the owner's number carried along (capped at 100 when the outline is on).
-  // Repaints only when something changes.
+  // The tint: `colour` washed over the face with strength `level` (0-100; capped at 100 when
+  // on), or none when off. Repaints only when the look changes: setting the same tint again,
+  // or changing the colour of a tint that is off, paints nothing.
   void SetOutline(ColorRef colour, int level, bool on);
   // An empty text changes nothing.
   void SetTooltip(const QString& text, bool activate = true);
@@ -84,6 +86,7 @@ class CPngButton : public QAbstractButton {
   void OnMouseLeave();
   void ClearMouseFlags();
   void Draw(bool redraw);
+  void DrawTint(QPainter& painter);
   void DrawText(QPainter& painter, ColorRef colour);
   void PopTooltip();
 
