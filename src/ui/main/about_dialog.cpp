@@ -18,7 +18,6 @@ constexpr char kStyle[] = R"(
   QDialog { background: #16191f; }
   QLabel { color: #c9ced6; font-size: 10pt; }
   QLabel#title { color: #ffffff; font-size: 13pt; font-weight: 600; }
-  QLabel a { color: #22c3ee; }
   QPushButton { background: #23272f; color: #e8ebef; border: 1px solid #343a45;
                 border-radius: 6px; padding: 6px 22px; font-size: 10pt; }
   QPushButton:hover { border-color: #22c3ee; }
@@ -61,7 +60,8 @@ CAboutDlg::CAboutDlg(const Language& language, std::string link, const QString& 
   description_->setWordWrap(true);
   copyright_->setWordWrap(true);
   link_label_->setTextFormat(Qt::RichText);
-  link_label_->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(Html(link_)));
+  link_label_->setText(
+      QStringLiteral("<a href=\"%1\" style=\"color:#22c3ee;\">%1</a>").arg(Html(link_)));
   connect(link_label_, &QLabel::linkActivated, this, [this] {
     if (open_link_) open_link_(link_);
   });
