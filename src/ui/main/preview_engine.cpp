@@ -99,10 +99,10 @@ void PreviewEngine::Wave(const Settings& s) {
   int& phase = Phase(1);
   const bool forward = s.direction == kForward;
   if (s.colourful) {
-    phase = Step(forward, phase, 9, kWheelSize);
+    phase = preview::Step(forward, phase, 9, kWheelSize);
     PaintColumns([&](int c) { return Lit(WheelAt(phase + 9 * c)); });
   } else {
-    phase = Step(forward, phase, 7, 96);
+    phase = preview::Step(forward, phase, 7, 96);
     PaintColumns([&](int c) { return Lit(Dim(s.colour, Ramp96()[(phase + 7 * c) % 96])); });
   }
 }
@@ -111,12 +111,12 @@ void PreviewEngine::Stream(const Settings& s) {
   int& phase = Phase(2);
   const bool forward = s.direction == kForward;
   if (s.colourful) {
-    phase = Step(forward, phase, 4, kWheelSize);
+    phase = preview::Step(forward, phase, 4, kWheelSize);
     PaintColumns([&](int c) { return Lit(WheelAt(phase + 5 * c)); });
   } else {
     phase = (phase + 4) % 128;
     PaintColumns([&](int c) {
-      const int at = Step(forward, phase, 5 * (c + 1), 128);
+      const int at = preview::Step(forward, phase, 5 * (c + 1), 128);
       return Lit(Dim(s.colour, PulseRamp()[static_cast<std::size_t>(at)]));
     });
   }
@@ -126,10 +126,11 @@ void PreviewEngine::Sweep(const Settings& s) {
   int& phase = Phase(3);
   const bool forward = s.direction == kForward;
   if (s.colourful) {
-    phase = Step(forward, phase, 4, kWheelSize);
-    for (int n = 0; n < kPreviewKeys; ++n) frame_[static_cast<std::size_t>(n)] = Lit(WheelAt(phase + 5 * n));
+    phase = preview::Step(forward, phase, 4, kWheelSize);
+    for (int n = 0; n < kPreviewKeys; ++n)
+      frame_[static_cast<std::size_t>(n)] = Lit(WheelAt(phase + 5 * n));
   } else {
-    phase = Step(forward, phase, 4, 96);
+    phase = preview::Step(forward, phase, 4, 96);
     for (int n = 0; n < kPreviewKeys; ++n) {
       frame_[static_cast<std::size_t>(n)] =
           Lit(Dim(s.colour, Ramp96()[static_cast<std::size_t>((phase + 5 * n) % 96)]));
@@ -140,7 +141,7 @@ void PreviewEngine::Sweep(const Settings& s) {
 // The whole keyboard turns through the wheel, whatever colour is stored.
 void PreviewEngine::Cycle(const Settings& s) {
   int& phase = Phase(4);
-  phase = Step(s.direction == kForward, phase, 2, kWheelSize);
+  phase = preview::Step(s.direction == kForward, phase, 2, kWheelSize);
   PaintAll(Lit(WheelAt(phase)));
 }
 
@@ -182,7 +183,7 @@ void PreviewEngine::Wheel() {
 
 void PreviewEngine::Waterfall(const Settings& s) {
   int& phase = Phase(12);
-  phase = Step(s.direction == kForward, phase, 3, kWheelSize);
+  phase = preview::Step(s.direction == kForward, phase, 3, kWheelSize);
   PaintRows([&](int r) { return Lit(WheelAt(phase + 32 * r)); });
 }
 

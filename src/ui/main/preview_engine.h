@@ -32,15 +32,15 @@ class PreviewEngine {
   void PaintRows(F tint);
   void PaintAll(Tint tint);
 
-  void Wave(const Settings& s);         // 1
-  void Stream(const Settings& s);       // 2
-  void Sweep(const Settings& s);        // 3
-  void Cycle(const Settings& s);        // 4
-  void Breath(const Settings& s);       // 5
-  void Still(const Settings& s);        // 6
-  void Wheel();                         // 11
-  void Waterfall(const Settings& s);    // 12
-  void Shockwave(const Settings& s);    // 18
+  void Wave(const Settings& s);       // 1
+  void Stream(const Settings& s);     // 2
+  void Sweep(const Settings& s);      // 3
+  void Cycle(const Settings& s);      // 4
+  void Breath(const Settings& s);     // 5
+  void Still(const Settings& s);      // 6
+  void Wheel();                       // 11
+  void Waterfall(const Settings& s);  // 12
+  void Shockwave(const Settings& s);  // 18
 
   std::array<int, kMaxEffect + 1> phases_{};
   std::array<int, kPreviewKeys> wheel_phases_{};  // effect 11, one per key

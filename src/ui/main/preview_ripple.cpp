@@ -12,6 +12,8 @@ constexpr int kLit = 255;
 constexpr int kHeartbeatRow = 4, kHeartbeatColumn = 3;  // near the lower left
 constexpr int kPRow = 2, kPColumn = 11;                 // the P key
 constexpr int kLeftCtrlRow = 5, kLeftCtrlColumn = 1;
+constexpr int kCornerARow = 1, kCornerAColumn = 0;   // G1: the grid's own corners hold no key
+constexpr int kCornerBRow = 4, kCornerBColumn = 22;  // keypad Enter
 
 constexpr int kSparklesPerStep = 3;
 constexpr int kRainColumnsApart = 3;
@@ -78,8 +80,8 @@ void RippleEngine::Step(const Settings& settings, Frame& frame) {
     case 16:
       Move(true);
       if (!has_waves()) {
-        StartWave(0, 0);
-        StartWave(kGridRows - 1, kGridColumns - 1);
+        StartWave(kCornerARow, kCornerAColumn);
+        StartWave(kCornerBRow, kCornerBColumn);
       }
       LightCells();
       break;
@@ -119,7 +121,8 @@ void RippleEngine::Move(bool spread) {
 }
 
 void RippleEngine::StartWave(int row, int column) {
-  for (Map& map : maps_) map[static_cast<std::size_t>(column)] |= static_cast<std::uint8_t>(1u << row);
+  for (Map& map : maps_)
+    map[static_cast<std::size_t>(column)] |= static_cast<std::uint8_t>(1u << row);
 }
 
 bool RippleEngine::Covered(int row, int column) const {

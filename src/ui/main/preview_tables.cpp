@@ -21,9 +21,8 @@ constexpr KeyId kTab = 0x00F, kQ = 0x010, kW = 0x011, kE = 0x012, kR = 0x013, kT
                 kRightBracket = 0x01B, kBackslash = 0x02B, kDelete = 0x153, kEnd = 0x14F,
                 kPageDown = 0x151, kPad7 = 0x047, kPad8 = 0x048, kPad9 = 0x049;
 constexpr KeyId kCaps = 0x03A, kA = 0x01E, kS = 0x01F, kD = 0x020, kF = 0x021, kG = 0x022,
-                kH = 0x023, kJ = 0x024, kK = 0x025, kL = 0x026, kSemicolon = 0x027,
-                kQuote = 0x028, kEnter = 0x01C, kPad4 = 0x04B, kPad5 = 0x04C, kPad6 = 0x04D,
-                kPadPlus = 0x04E;
+                kH = 0x023, kJ = 0x024, kK = 0x025, kL = 0x026, kSemicolon = 0x027, kQuote = 0x028,
+                kEnter = 0x01C, kPad4 = 0x04B, kPad5 = 0x04C, kPad6 = 0x04D, kPadPlus = 0x04E;
 constexpr KeyId kLeftShift = 0x02A, kZ = 0x02C, kX = 0x02D, kC = 0x02E, kV = 0x02F, kB = 0x030,
                 kN = 0x031, kM = 0x032, kComma = 0x033, kPeriod = 0x034, kSlash = 0x035,
                 kRightShift = 0x036, kUp = 0x148, kPad1 = 0x04F, kPad2 = 0x050, kPad3 = 0x051,
@@ -67,38 +66,47 @@ constexpr std::array<std::uint8_t, 80> kPulse{
     20,  18,  16,  14,  12,  11,  10,  9,   8,   7,   6,   5,   4,   3,   2,   1};
 
 constexpr std::array<KeyId, kPreviewKeys> kSpiral{
-    kPause,       kScroll,    kPrint,     kF12,      kF11,      kF10,     kF9,       kF8,
-    kF7,          kF6,        kF5,        kF4,       kF3,       kF2,      kF1,       kEsc,
-    G(1),         G(2),       G(3),       G(4),      G(5),      kLeftCtrl, kLeftWin, kLeftAlt,
-    kSpace,       kRightAlt,  kRightWin,  kFnKey,    kApp,      kRightCtrl, kLeft,   kDown,
-    kRight,       kPad0,      kPadDot,    kPadEnter, kPadPlus,  kPadMinus, kPadStar, kPadSlash,
-    kNumLock,     kPageUp,    kHome,      kInsert,   kBackspace, kEquals, kMinus,    k0,
-    k9,           k8,         k7,         k6,        k5,        k4,       k3,        k2,
-    k1,           kGrave,     kTab,       kCaps,     kLeftShift, kZ,      kX,        kC,
-    kV,           kB,         kN,         kM,        kComma,    kPeriod,  kSlash,    kRightShift,
-    kUp,          kPad1,      kPad2,      kPad3,     kPad6,     kPad9,    kPad8,     kPad7,
-    kPageDown,    kEnd,       kDelete,    kBackslash, kRightBracket, kLeftBracket, kP, kO,
-    kI,           kU,         kY,         kT,        kR,        kE,       kW,        kQ,
-    kA,           kS,         kD,         kF,        kG,        kH,       kJ,        kK,
-    kL,           kSemicolon, kQuote,     kEnter,    kPad4,     kPad5};
+    kPause,       kScroll,     kPrint,    kF12,       kF11,
+    kF10,         kF9,         kF8,       kF7,        kF6,
+    kF5,          kF4,         kF3,       kF2,        kF1,
+    kEsc,         G(1),        G(2),      G(3),       G(4),
+    G(5),         kLeftCtrl,   kLeftWin,  kLeftAlt,   kSpace,
+    kRightAlt,    kRightWin,   kFnKey,    kApp,       kRightCtrl,
+    kLeft,        kDown,       kRight,    kPad0,      kPadDot,
+    kPadEnter,    kPadPlus,    kPadMinus, kPadStar,   kPadSlash,
+    kNumLock,     kPageUp,     kHome,     kInsert,    kBackspace,
+    kEquals,      kMinus,      k0,        k9,         k8,
+    k7,           k6,          k5,        k4,         k3,
+    k2,           k1,          kGrave,    kTab,       kCaps,
+    kLeftShift,   kZ,          kX,        kC,         kV,
+    kB,           kN,          kM,        kComma,     kPeriod,
+    kSlash,       kRightShift, kUp,       kPad1,      kPad2,
+    kPad3,        kPad6,       kPad9,     kPad8,      kPad7,
+    kPageDown,    kEnd,        kDelete,   kBackslash, kRightBracket,
+    kLeftBracket, kP,          kO,        kI,         kU,
+    kY,           kT,          kR,        kE,         kW,
+    kQ,           kA,          kS,        kD,         kF,
+    kG,           kH,          kJ,        kK,         kL,
+    kSemicolon,   kQuote,      kEnter,    kPad4,      kPad5};
 
 // The picture, row by row. Row 5's tenth cell is the right Win key, which sits there.
 constexpr std::array<std::array<KeyId, kGridColumns>, kGridRows> kGridRowsTable{{
-    {0,      0,      kEsc, kF1, kF2, kF3, kF4, 0,  kF5, kF6,    kF7,       kF8,
-     kF9,    kF10,   kF11, kF12, kPrint, kScroll, kPause, 0, 0, 0, 0},
-    {G(1),     kGrave, k1,      k2,       k3,      k4,        k5,       k6,
-     k7,       k8,     k9,      k0,       kMinus,  kEquals,   0,        kBackspace,
-     kInsert,  kHome,  kPageUp, kNumLock, kPadSlash, kPadStar, kPadMinus},
-    {G(2),      kTab,     kQ,     kW,       kE,    kR,    kT,    kY,
-     kU,        kI,       kO,     kP,       kLeftBracket, kRightBracket, 0, kBackslash,
-     kDelete,   kEnd,     kPageDown, kPad7, kPad8, kPad9, 0},
-    {G(3), kCaps,      kA,     kS, kD, kF, kG, kH, kJ,    kK,    kL,    kSemicolon,
-     kQuote, 0,        0,      kEnter, 0, 0, 0, kPad4, kPad5, kPad6, kPadPlus},
-    {G(4), kLeftShift, kZ, kX, kC, kV, kB, kN, kM, kComma, kPeriod, kSlash,
-     0,    0,          0,  kRightShift, 0, kUp, 0, kPad1, kPad2, kPad3, kPadEnter},
-    {G(5), kLeftCtrl, kLeftWin, kLeftAlt, 0,     0,     kSpace, 0,     0,      kRightAlt,
-     kRightWin, kFnKey, kApp, 0,        0,        kRightCtrl, kLeft, kDown, kRight, kPad0,
-     kPad0, kPadDot, 0},
+    {0,   0,    kEsc, kF1,  kF2,    kF3,     kF4,    0, kF5, kF6, kF7, kF8,
+     kF9, kF10, kF11, kF12, kPrint, kScroll, kPause, 0, 0,   0,   0},
+    {G(1),    kGrave, k1,      k2,       k3,        k4,       k5,       k6,
+     k7,      k8,     k9,      k0,       kMinus,    kEquals,  0,        kBackspace,
+     kInsert, kHome,  kPageUp, kNumLock, kPadSlash, kPadStar, kPadMinus},
+    {G(2),  kTab,       kQ,      kW,   kE,        kR,           kT,
+     kY,    kU,         kI,      kO,   kP,        kLeftBracket, kRightBracket,
+     0,     kBackslash, kDelete, kEnd, kPageDown, kPad7,        kPad8,
+     kPad9, 0},
+    {G(3),   kCaps, kA, kS,     kD, kF, kG, kH,    kJ,    kK,    kL,      kSemicolon,
+     kQuote, 0,     0,  kEnter, 0,  0,  0,  kPad4, kPad5, kPad6, kPadPlus},
+    {G(4), kLeftShift, kZ, kX,          kC, kV,  kB, kN,    kM,    kComma, kPeriod,  kSlash,
+     0,    0,          0,  kRightShift, 0,  kUp, 0,  kPad1, kPad2, kPad3,  kPadEnter},
+    {G(5),  kLeftCtrl, kLeftWin,  kLeftAlt, 0,     0,       kSpace, 0,
+     0,     kRightAlt, kRightWin, kFnKey,   kApp,  0,       0,      kRightCtrl,
+     kLeft, kDown,     kRight,    kPad0,    kPad0, kPadDot, 0},
 }};
 
 constexpr int kShockwaveRow = 2;  // the O key
@@ -112,12 +120,12 @@ const std::array<Colour, kWheelSize>& ColourWheel() {
     for (std::size_t i = 0; i < 32; ++i) {
       const std::uint8_t up = kRise[i];
       const std::uint8_t down = kFall[i];
-      w[i] = RgbColour(255, up, 0);           // red to yellow
-      w[32 + i] = RgbColour(down, 255, 0);    // yellow to green
-      w[64 + i] = RgbColour(0, 255, up);      // green to cyan
-      w[96 + i] = RgbColour(0, down, 255);    // cyan to blue
-      w[128 + i] = RgbColour(up, 0, 255);     // blue to magenta
-      w[160 + i] = RgbColour(255, 0, down);   // magenta to red
+      w[i] = RgbColour(255, up, 0);          // red to yellow
+      w[32 + i] = RgbColour(down, 255, 0);   // yellow to green
+      w[64 + i] = RgbColour(0, 255, up);     // green to cyan
+      w[96 + i] = RgbColour(0, down, 255);   // cyan to blue
+      w[128 + i] = RgbColour(up, 0, 255);    // blue to magenta
+      w[160 + i] = RgbColour(255, 0, down);  // magenta to red
     }
     return w;
   }();
@@ -169,8 +177,8 @@ const Grid& PreviewGrid() {
     Grid g{};
     for (int c = 0; c < kGridColumns; ++c) {
       for (int r = 0; r < kGridRows; ++r) {
-        g[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] =
-            PreviewIndexOf(kGridRowsTable[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+        g[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] = PreviewIndexOf(
+            kGridRowsTable[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
       }
     }
     return g;
