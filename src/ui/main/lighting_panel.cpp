@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/ini_file.h"
+#include "shell/user_folder.h"
 #include "ui/main/main_window.h"
 #include "ui/skin/bitmap_slider.h"
 #include "ui/skin/skin_color_btn.h"
@@ -227,8 +228,10 @@ void LightingPanel::ClampRgb(int control_id) {
 // ---- lighting mode ----
 
 void LightingPanel::WriteDengCheck(bool on) {
-  WriteIniString(window_.Services().paths.user_settings_file, "KEYCOLOR", "DengCheck",
-                 on ? "1" : "0");
+  // Before any keyboard was seen the per-user folder may not exist yet.
+  const SkinPaths& paths = window_.Services().paths;
+  EnsureUserFolder(paths);
+  WriteIniString(paths.user_settings_file, "KEYCOLOR", "DengCheck", on ? "1" : "0");
 }
 
 void LightingPanel::OnLightingToggle() {
