@@ -1,5 +1,9 @@
 #include "ui/main/preview.h"
 
+#include <QRegion>
+
+#include <vector>
+
 #include "ui/main/control_ids.h"
 #include "ui/main/keyboard_view.h"
 #include "ui/skin/png_button.h"
@@ -52,11 +56,28 @@ void LightingPreview::Step(const preview::Settings& settings) {
   // A step never waits for anything, but a paint it causes must not start another.
   if (stepping_) return;
   stepping_ = true;
-  if (engine_.Step(settings)) {
-    const preview::Frame& frame = engine_.frame();
-    for (std::size_t n = 0; n < frame.size(); ++n) SetTint(buttons_[n], frame[n]);
-  }
+  if (engine_.Step(settings)) Show(engine_.frame());
   stepping_ = false;
+}
+
+void LightingPreview::Show(const preview::Frame& frame) {
+  std::vector<QRect> changed;
+  changed.reserve(frame.size());
+  QWidget* window = nullptr;
+  for (std::size_t n = 0; n < frame.size(); ++n) {
+    CPngButton* button = buttons_[n];
+    if (button == nullptr) continue;
+    if (button->SetOutline(frame[n].colour, kTintStrength, frame[n].on, false)) {
+      changed.push_back(button->geometry());
+      window = button->parentWidget();
+    }
+  }
+  // The changed keys are repainted together, as one region of the window: asked key by key,
+  // the window would merge a hundred regions and clip each to its outline, every step.
+  if (window == nullptr) return;
+  QRegion region;
+  region.setRects(changed.data(), static_cast<int>(changed.size()));
+  window->update(region);
 }
 
 void LightingPreview::ClearAll() {

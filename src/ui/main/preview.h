@@ -38,6 +38,7 @@ class LightingPreview {
 
  private:
   static void SetTint(CPngButton* button, const preview::Tint& tint);
+  void Show(const preview::Frame& frame);
 
   KeyboardView& keys_;
   preview::PreviewEngine engine_;

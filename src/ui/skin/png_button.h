@@ -5,6 +5,7 @@
 // keeps a light legend readable (the key picture's lighting preview and painted keys). Its
 // tooltip pops up as soon as the mouse rests on it, and a double-click counts as two clicks.
 #include <QAbstractButton>
+#include <QImage>
 #include <QString>
 
 #include <cstdint>
@@ -51,8 +52,9 @@ class CPngButton : public QAbstractButton {
   void SetTextAngle(int tenths_of_degree, bool rotated);
   // The tint: `colour` washed over the face with strength `level` (0-100; capped at 100 when
   // on), or none when off. Repaints only when the look changes: setting the same tint again,
-  // or changing the colour of a tint that is off, paints nothing.
-  void SetOutline(ColorRef colour, int level, bool on);
+  // or changing the colour of a tint that is off, paints nothing. True when the look changed;
+  // without `redraw` the owner repaints it (many buttons at once, in one update).
+  bool SetOutline(ColorRef colour, int level, bool on, bool redraw = true);
   // An empty text changes nothing.
   void SetTooltip(const QString& text, bool activate = true);
   void SetDrawCallback(DrawCallback callback) { draw_callback_ = std::move(callback); }
@@ -86,7 +88,7 @@ class CPngButton : public QAbstractButton {
   void OnMouseLeave();
   void ClearMouseFlags();
   void Draw(bool redraw);
-  void DrawTint(QPainter& painter);
+  const QImage& TintedFace(const QImage& sheet, const QRect& source);
   void DrawText(QPainter& painter, ColorRef colour);
   void PopTooltip();
 
@@ -124,6 +126,7 @@ class CPngButton : public QAbstractButton {
   bool outline_ = false;
   ColorRef outline_colour_ = 0;
   int outline_level_ = 0;
+  QImage tinted_;  // the face under the tint, kept between paints
   QTimer* hover_timer_;
 };
 
