@@ -114,6 +114,8 @@ class LightingPanelTest : public testing::Test {
   }
 
   const LightingControls& c() const { return panel->controls(); }
+  // Shown by the panel, whether or not the window is open yet.
+  bool Shown(const QWidget* control) const { return control->isVisibleTo(&h->window()); }
   std::filesystem::path ColourFile() const { return h->paths.UserColourFile(0); }
   Bytes Block() const { return h->vkb.ReadMemory(KBSIM_AREA_SETTINGS, 0, 42); }
 
@@ -168,13 +170,13 @@ class LightingPanelTest : public testing::Test {
 
 TEST_F(LightingPanelTest, WithLightingModeOffOnlyTheSwitchShowsAndKeysOpenTheEditor) {
   EXPECT_FALSE(panel->LightingMode());
-  EXPECT_TRUE(c().lighting_toggle->isVisible());
-  EXPECT_TRUE(c().lighting_label->isVisible());
+  EXPECT_TRUE(Shown(c().lighting_toggle));
+  EXPECT_TRUE(Shown(c().lighting_label));
   const QWidget* hidden[] = {c().effect_combo, c().brightness_slider,
                              c().colour,       c().report_rate[0],
                              c().rgb[0],       c().user_mode_combo};
   for (const QWidget* w : hidden) {
-    EXPECT_FALSE(w->isVisible());
+    EXPECT_FALSE(Shown(w));
   }
   EXPECT_EQ(c().lighting_label->text().toStdString(), h->language.LightText("Deng"));
   EXPECT_EQ(c().effect_combo->itemText(6).toStdString(), h->language.ModeText(7));
@@ -191,9 +193,9 @@ TEST_F(LightingPanelTest, ChoosingAnEffectWritesTheRuleAndPlacesItsDirectionGrou
   EXPECT_EQ(c().direction_label->pos(), SkinPosition("CONTROL_BLFXStatic3"));
   EXPECT_EQ(c().direction_left->pos(), SkinPosition("CONTROL_BLFXLStaPic3"));
   EXPECT_EQ(c().direction_right->pos(), SkinPosition("CONTROL_BLFXRStaPic3"));
-  EXPECT_TRUE(c().direction_left->isVisible());
-  EXPECT_TRUE(c().speed_slider->isVisible());
-  EXPECT_FALSE(c().colour->isVisible());
+  EXPECT_TRUE(Shown(c().direction_left));
+  EXPECT_TRUE(Shown(c().speed_slider));
+  EXPECT_FALSE(Shown(c().colour));
   // Direction 0 of effect 12: "up" unselected, "down" selected.
   const auto skins = SkinPaths::SkinFolderOf(h->paths.main_skin);
   EXPECT_EQ(c().direction_left->Picture(),
@@ -211,8 +213,8 @@ TEST_F(LightingPanelTest, ChoosingAnEffectWritesTheRuleAndPlacesItsDirectionGrou
   h->vkb.ClearLog();
   ChooseEffect(19);  // known, but nothing to write or show
   EXPECT_TRUE(h->vkb.Frames().empty());
-  EXPECT_TRUE(c().effect_combo->isVisible());
-  EXPECT_FALSE(c().brightness_slider->isVisible());
+  EXPECT_TRUE(Shown(c().effect_combo));
+  EXPECT_FALSE(Shown(c().brightness_slider));
 }
 
 TEST_F(LightingPanelTest, SlidersWriteOnlyWhatChanges) {
@@ -228,6 +230,18 @@ TEST_F(LightingPanelTest, SlidersWriteOnlyWhatChanges) {
   EXPECT_EQ(c().speed_slider->GetPos(), 1);
   EXPECT_EQ(Frames(), (std::vector<Frame>{Begin(), Write(2, {4}), End()}));
   EXPECT_EQ(Block()[2], 4);
+}
+
+TEST_F(LightingPanelTest, RgbFieldsHoldAByteAndWriteNothing) {
+  TurnLightingOn();
+  h->vkb.ClearLog();
+  QTest::keyClicks(c().rgb[1], "300");
+  EXPECT_EQ(c().rgb[1]->text(), "255");
+  c().rgb[2]->clear();
+  EXPECT_EQ(c().rgb[2]->text(), "0");
+  QTest::keyClicks(c().rgb[2], "42");
+  EXPECT_EQ(c().rgb[2]->text(), "42");
+  EXPECT_TRUE(h->vkb.Frames().empty());
 }
 
 TEST_F(LightingPanelTest, AColourTurnsColourfulOffAndAnotherProcessReadsItBack) {
@@ -270,8 +284,8 @@ TEST_F(LightingPanelTest, TheKeyboardsOwnLightingKeyRefreshesThePanelOnce) {
   EXPECT_EQ(Count(kReadDeviceInfo), 1u);
   EXPECT_EQ(Count(kReadDeviceData), 3u);
   EXPECT_EQ(c().brightness_slider->GetPos(), 2);
-  EXPECT_TRUE(c().effect17[3]->isVisible());
-  EXPECT_FALSE(c().speed_slider->isVisible());
+  EXPECT_TRUE(Shown(c().effect17[3]));
+  EXPECT_FALSE(Shown(c().speed_slider));
 
   h->Command(kEffect17Red + 1);
   EXPECT_EQ(Block()[17], 1);
@@ -285,7 +299,7 @@ TEST_F(LightingPanelTest, LightingModeSettlesUnappliedKeyChangesFirst) {
   profiles->refuse = true;
   h->Command(kLightingToggle);
   EXPECT_FALSE(panel->LightingMode());
-  EXPECT_FALSE(c().effect_combo->isVisible());
+  EXPECT_FALSE(Shown(c().effect_combo));
   EXPECT_EQ(ReadIniInt(settings, "KEYCOLOR", "DengCheck", 0), 0);
 
   profiles->refuse = false;
@@ -297,7 +311,7 @@ TEST_F(LightingPanelTest, LightingModeSettlesUnappliedKeyChangesFirst) {
   EXPECT_EQ(profiles->switched, (std::vector<int>{0, 0}));  // the keyboard's active profile
   EXPECT_FALSE(h->window().ApplyPending());
   EXPECT_TRUE(panel->LightingMode());
-  EXPECT_TRUE(c().effect_combo->isVisible());
+  EXPECT_TRUE(Shown(c().effect_combo));
   EXPECT_EQ(ReadIniInt(settings, "KEYCOLOR", "DengCheck", 0), 1);
 
   // Lighting mode survives a restart; turning it off clears every tint.
@@ -331,6 +345,13 @@ TEST_F(LightingPanelTest, PaintingWithTheUserColourEffectSendsOneKeyAndKeepsItIn
   char entry[32];
   std::snprintf(entry, sizeof entry, "%d,%d,%d,0", rgb[0], rgb[1], rgb[2]);
   EXPECT_EQ(ReadIniString(ColourFile(), "Mode0", std::to_string(kLedA), ""), entry);
+
+  // Fn has a light of its own (111); G1 too (74).
+  h->vkb.ClearLog();
+  h->Click(ctl::kFn);
+  h->Click(ctl::kG1);
+  EXPECT_EQ(Frames(), (std::vector<Frame>{Begin(), Frame{kWriteKeyColour, kFnLed * 3, sent}, End(),
+                                          Begin(), Frame{kWriteKeyColour, 74 * 3, sent}, End()}));
 
   // Painted with the base tool, S follows the base colour; A, painted with its own, does not.
   h->Command(kUserTool1);
