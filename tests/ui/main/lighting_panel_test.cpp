@@ -110,7 +110,9 @@ class LightingPanelTest : public testing::Test {
     ASSERT_TRUE(h->Start());
     panel = dynamic_cast<LightingPanel*>(h->window().LightingPanel());
     ASSERT_NE(panel, nullptr);
-    ASSERT_TRUE(MainWindowHarness::WaitFor([&] { return c().effect_combo->count() == 20; }));
+    // Arrived, read and opened (the opening reads the keyboard's information once more).
+    ASSERT_TRUE(MainWindowHarness::WaitFor(
+        [&] { return c().effect_combo->count() == 20 && h->window().isVisible(); }));
   }
 
   const LightingControls& c() const { return panel->controls(); }
