@@ -109,6 +109,17 @@ constexpr std::array<std::array<KeyId, kGridColumns>, kGridRows> kGridRowsTable{
      kLeft, kDown,     kRight,    kPad0,    kPad0, kPadDot, 0},
 }};
 
+// A ramp that rises through `rise` and falls back through it in reverse.
+template <std::size_t N>
+constexpr std::array<std::uint8_t, 2 * N> RiseAndFall(const std::array<std::uint8_t, N>& rise) {
+  std::array<std::uint8_t, 2 * N> ramp{};
+  for (std::size_t i = 0; i < N; ++i) {
+    ramp[i] = rise[i];
+    ramp[2 * N - 1 - i] = rise[i];
+  }
+  return ramp;
+}
+
 constexpr int kShockwaveRow = 2;  // the O key
 constexpr int kShockwaveColumn = 10;
 
@@ -133,22 +144,12 @@ const std::array<Colour, kWheelSize>& ColourWheel() {
 }
 
 const std::array<std::uint8_t, 96>& Ramp96() {
-  static const std::array<std::uint8_t, 96> ramp = [] {
-    std::array<std::uint8_t, 96> r{};
-    std::copy(kRamp96Rise.begin(), kRamp96Rise.end(), r.begin());
-    std::copy(kRamp96Rise.rbegin(), kRamp96Rise.rend(), r.begin() + 48);
-    return r;
-  }();
+  static const auto ramp = RiseAndFall(kRamp96Rise);
   return ramp;
 }
 
 const std::array<std::uint8_t, 128>& Ramp128() {
-  static const std::array<std::uint8_t, 128> ramp = [] {
-    std::array<std::uint8_t, 128> r{};
-    std::copy(kRamp128Rise.begin(), kRamp128Rise.end(), r.begin());
-    std::copy(kRamp128Rise.rbegin(), kRamp128Rise.rend(), r.begin() + 64);
-    return r;
-  }();
+  static const auto ramp = RiseAndFall(kRamp128Rise);
   return ramp;
 }
 
