@@ -13,8 +13,7 @@ namespace talon::preview {
 inline constexpr int kWheelSize = 192;
 inline constexpr int kGridRows = 6;
 inline constexpr int kGridColumns = 23;
-// The 104 keys without the right Win key... and with it: every key of the picture that has a
-// light, the five lit G keys and Fn.
+// Every key of the picture with a light: the 104 key buttons, G1-G5 and Fn.
 inline constexpr int kPreviewKeys = 110;
 inline constexpr KeyId kFnKey = 0x0FFF;
 inline constexpr int kNoKey = -1;
