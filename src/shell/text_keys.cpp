@@ -27,6 +27,7 @@ constexpr TextKey kTextKeys[] = {
     {"TEXT", "MENU_33"},
     {"TEXT", "MENU_1"},
     {"TEXT", "MENU_2"},
+    {"TEXT", "MENU_AUTO_PROFILES"},
     {"TEXT", "KEY_PROMPT_SET"},
     {"TEXT", "KEY_PROMPT_SINGLE"},
     {"TEXT", "KEY_PROMPT_MACRO"},

@@ -25,15 +25,29 @@ std::string CtlPath() {
   return std::string(TALON7X_BUILD_DIR) + "/talon7x-ctl";
 }
 
+std::string VkbPath() {
+  return std::string(TALON7X_BUILD_DIR) + "/talon7x-vkb";
+}
+
 ToolRun RunTool(const std::string& program, const std::vector<std::string>& args,
-                const std::map<std::string, std::string>& env) {
+                const std::map<std::string, std::string>& env, const std::string& input) {
   char out_name[] = "/tmp/talon7x-tool-out-XXXXXX";
   char err_name[] = "/tmp/talon7x-tool-err-XXXXXX";
+  char in_name[] = "/tmp/talon7x-tool-in-XXXXXX";
   const int out_fd = mkstemp(out_name);
   const int err_fd = mkstemp(err_name);
+  const int in_fd = mkstemp(in_name);
+  if (in_fd >= 0) {
+    if (write(in_fd, input.data(), input.size()) != static_cast<ssize_t>(input.size())) {
+      close(in_fd);
+      return {};
+    }
+    lseek(in_fd, 0, SEEK_SET);
+  }
   ToolRun run;
   const pid_t pid = fork();
   if (pid == 0) {
+    dup2(in_fd, STDIN_FILENO);
     dup2(out_fd, STDOUT_FILENO);
     dup2(err_fd, STDERR_FILENO);
     for (const auto& [name, value] : env) {
@@ -53,10 +67,12 @@ ToolRun RunTool(const std::string& program, const std::vector<std::string>& args
   if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
     run.exit_code = WEXITSTATUS(status);
   }
+  close(in_fd);
   close(out_fd);
   close(err_fd);
   run.out = Slurp(out_name);
   run.err = Slurp(err_name);
+  std::remove(in_name);
   std::remove(out_name);
   std::remove(err_name);
   return run;

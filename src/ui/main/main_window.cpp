@@ -110,9 +110,8 @@ CVexmoDlg::CVexmoDlg(MainWindowServices services, Parts parts, bool quiet_start)
 }
 
 CVexmoDlg::~CVexmoDlg() {
-  AbandonSends();
   // Presence first: its worker may be about to reach this window.
-  presence_.reset();
+  StopFollowingKeyboard();
   lighting_panel_.reset();
   key_editor_.reset();
   profile_editor_.reset();
@@ -143,7 +142,7 @@ bool CVexmoDlg::OnInitDialog() {
   }
   SetApplyEnabled(false);
   if (!LoadPictures()) {
-    presence_.reset();
+    StopFollowingKeyboard();
     return false;
   }
   link_ = CutToChars(SkinFile().Get("SCREEN", "Link", kDefaultLink).value_or(kDefaultLink),
@@ -166,13 +165,13 @@ bool CVexmoDlg::StartDevice() {
     case StartResult::kLibraryNotLoadable:
       start_failure_ = StartFailure::kLibraryNotLoadable;
       start_failure_detail_ = services_.link.error();
-      presence_.reset();
+      StopFollowingKeyboard();
       return false;
     case StartResult::kEntryMissing:
     case StartResult::kInitFailed:
       start_failure_ = StartFailure::kLibraryUnusable;
       start_failure_detail_ = services_.link.error();
-      presence_.reset();
+      StopFollowingKeyboard();
       return false;
   }
   // Without a keyboard at start the first arrival does not open the window, so a start with
@@ -183,6 +182,13 @@ bool CVexmoDlg::StartDevice() {
     presence_->SetQuietStart();
   }
   return true;
+}
+
+void CVexmoDlg::StopFollowingKeyboard() {
+  // The presence worker may be waiting for this window right now, which is about to wait for
+  // the worker: release it first.
+  AbandonSends();
+  presence_.reset();
 }
 
 bool CVexmoDlg::LoadPictures() {
@@ -434,10 +440,8 @@ bool CVexmoDlg::ExitSequence() {
   hide();
   if (!CloseSecondaryWindows()) return false;
   exiting_ = true;
-  // Threads that may be sending to this window are about to be waited for.
-  AbandonSends();
   if (services_.release_instance) services_.release_instance();
-  presence_.reset();
+  StopFollowingKeyboard();
   KillTimer(kTimerPreview);
   if (tray_) tray_->Remove();
   tray_picture_ = 0;

@@ -138,7 +138,7 @@ class CVexmoDlg : public CBaseDialog, public ModelPort {
   bool LoadPictures();
   void PlaceControls();
   void PlaceFunctionButton(CPngButton*& button, std::string_view skin_key, int id);
-  void StartPresenceFollowing();
+  void StopFollowingKeyboard();
 
   // Private messages.
   LResult OnKill(WParam w, LParam l);

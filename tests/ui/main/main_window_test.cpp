@@ -125,9 +125,9 @@ TEST_F(MainWindowTest, RestoreLoadsAFileUploadsAllBanksAndMarksItsKeys) {
 
   CPngButton& f5 = h.Button(IdOf(kF5));
   EXPECT_TRUE(f5.OtherState());
-  EXPECT_EQ(f5.Tooltip().toStdString(),
-            "F5" + h.language.Text("KEY_PROMPT_SET") + h.language.Text("KEY_PROMPT_MEDIA") +
-                KeyName(MediaList()[7].key, h.language) + ")");
+  EXPECT_EQ(f5.Tooltip().toStdString(), "F5" + h.language.Text("KEY_PROMPT_SET") +
+                                            h.language.Text("KEY_PROMPT_MEDIA") +
+                                            KeyName(MediaList()[7].key, h.language) + ")");
   EXPECT_FALSE(h.Button(IdOf(kA)).OtherState());
   EXPECT_FALSE(h.Button(ctl::kApply).isEnabled());
   const std::vector<std::uint8_t> sent = h.vkb.Commands();
@@ -231,8 +231,8 @@ TEST_F(MainWindowTest, ApplySendsOnlyWhatIsPendingAndStaysEnabledWhenItFails) {
 
   // The keyboard gone: the change stays pending.
   h.vkb.Unplug();
-  ASSERT_TRUE(MainWindowHarness::WaitFor(
-      [&] { return h.window().TrayPicture() == kTrayNoKeyboard; }));
+  ASSERT_TRUE(
+      MainWindowHarness::WaitFor([&] { return h.window().TrayPicture() == kTrayNoKeyboard; }));
   h.model.store.Lock()->key_block.record(0, SlotOfKey(kA)) = Media(2);
   h.window().SetApplyEnabled(true);
   h.Command(ctl::kApply);
@@ -278,8 +278,8 @@ TEST_F(MainWindowTest, TheGBankKeySwitchesTheBankShownOnTheGKeys) {
   ASSERT_TRUE(h.Start());
   {
     auto store = h.model.store.Lock();
-    store->key_block.record(0, kGSlotBankA) = KeyRecord{};       // G1 of bank A: default
-    store->key_block.record(0, kGSlotBankB) = Media(1);           // G1 of bank B: assigned
+    store->key_block.record(0, kGSlotBankA) = KeyRecord{};  // G1 of bank A: default
+    store->key_block.record(0, kGSlotBankB) = Media(1);     // G1 of bank B: assigned
   }
   h.window().RefreshKeyButtons();
   CPngButton& g1 = h.Button(ctl::kG1);
@@ -353,8 +353,9 @@ TEST_F(MainWindowTest, FirmwarePromptOnlyForVersionsOneTo0x0103) {
   };
   for (const Case& c : cases) {
     MainWindowHarness h;
-    h.vkb.WriteMemory(KBSIM_AREA_DEVICE_INFO, 8,
-                      {static_cast<std::uint8_t>(c.version), static_cast<std::uint8_t>(c.version >> 8)});
+    h.vkb.WriteMemory(
+        KBSIM_AREA_DEVICE_INFO, 8,
+        {static_cast<std::uint8_t>(c.version), static_cast<std::uint8_t>(c.version >> 8)});
     h.boxes.Answer(c.answer);
     ASSERT_TRUE(h.Start());
     ASSERT_TRUE(MainWindowHarness::WaitFor([&] { return h.window().isVisible(); }));
@@ -390,17 +391,16 @@ TEST_F(MainWindowTest, TheKeyboardLeavingHidesTheWindowAndClosesTheOthers) {
   (*editor)->open = true;
 
   h.vkb.Unplug();
-  ASSERT_TRUE(MainWindowHarness::WaitFor([&] {
-    return h.window().TrayPicture() == kTrayNoKeyboard && !h.window().isVisible();
-  }));
+  ASSERT_TRUE(MainWindowHarness::WaitFor(
+      [&] { return h.window().TrayPicture() == kTrayNoKeyboard && !h.window().isVisible(); }));
   EXPECT_FALSE(h.window().About()->IsOpen());
   EXPECT_FALSE((*editor)->open);
   EXPECT_EQ(h.commands.GetActiveProfile(), -1);
 
   // Back again: the tray says so, and the window waits to be opened.
   h.vkb.Plug();
-  ASSERT_TRUE(MainWindowHarness::WaitFor(
-      [&] { return h.window().TrayPicture() == kTrayKeyboardPresent; }));
+  ASSERT_TRUE(
+      MainWindowHarness::WaitFor([&] { return h.window().TrayPicture() == kTrayKeyboardPresent; }));
   MainWindowHarness::Spin(50);
   EXPECT_FALSE(h.window().isVisible());
   EXPECT_EQ(h.commands.GetActiveProfile(), 0);
@@ -448,7 +448,7 @@ TEST_F(MainWindowTest, KeysOpenTheKeyEditorAndTheExitWaitsForIt) {
   ASSERT_TRUE(h.Start());
   FakeKeyEditor& e = **editor;
   h.Click(IdOf(kF5));
-  h.Click(ctl::kG1);   // G1-G5 are remappable too
+  h.Click(ctl::kG1);  // G1-G5 are remappable too
   h.Click(ctl::kG6);
   h.Click(ctl::kMacro);  // the macro button edits G9
   h.Click(ctl::kFn);     // Fn has no assignment
