@@ -19,6 +19,9 @@
 #include "shell/single_instance.h"
 #include "shell/skin_paths.h"
 #include "shell/user_folder.h"
+#include "ui/editors/key_editor.h"
+#include "ui/editors/profile_editor.h"
+#include "ui/main/lighting_panel.h"
 #include "ui/main/main_window.h"
 #include "ui/skin/qt_file_dialog.h"
 #include "ui/skin/qt_message_box.h"
@@ -107,7 +110,11 @@ int RunProgram(const CommandLine& line) {
       },
       [&instance] { instance.Release(); }};
 
-  CVexmoDlg window(services, CVexmoDlg::Parts{}, line.quiet_start);
+  CVexmoDlg::Parts parts;
+  parts.key_editor = MakeKeyEditor;
+  parts.profile_editor = MakeProfileEditor;
+  parts.lighting_panel = &LightingPanel::Make;
+  CVexmoDlg window(services, std::move(parts), line.quiet_start);
   // Messages from later starts wait in the queue until the window runs.
   instance.Listen([&window](std::uint32_t tag) {
     if (tag == CVexmoDlg::kTagKill) {

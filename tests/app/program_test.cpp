@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 #include "run_tool.h"
+#include "x_test_desktop.h"
 
 namespace talon {
 namespace {
@@ -171,13 +172,9 @@ TEST_F(ProgramTest, KillWithNoneRunningAndALeftoverLockStartNormally) {
 // Under a real X server: a second start opens the first one's window, which a quiet start kept
 // hidden.
 TEST_F(ProgramTest, ASecondStartOpensTheWindowOfTheFirst) {
-  const int display = 90 + static_cast<int>(getpid() % 100);
-  const std::string name = ":" + std::to_string(display);
-  Process server("/usr/bin/Xvfb", {name, "-screen", "0", "1600x900x24", "-nolisten", "tcp"}, {});
-  const fs::path socket = "/tmp/.X11-unix/X" + std::to_string(display);
-  for (int i = 0; i < 300 && !fs::exists(socket); ++i) std::this_thread::sleep_for(10ms);
-  ASSERT_TRUE(fs::exists(socket)) << "Xvfb did not start";
-  env["DISPLAY"] = name;
+  test::XvfbServer x;
+  ASSERT_TRUE(x.running()) << "Xvfb did not start";
+  env["DISPLAY"] = x.display();
   env["QT_QPA_PLATFORM"] = "";
   auto visible_windows = [&] {
     return test::RunTool("/usr/bin/xdotool", {"search", "--onlyvisible", "--class", "talon7x"},
@@ -199,6 +196,48 @@ TEST_F(ProgramTest, ASecondStartOpensTheWindowOfTheFirst) {
   EXPECT_TRUE(shown);
   EXPECT_EQ(test::RunTool(Program(), {"/Kill"}, env).exit_code, 0);
   EXPECT_EQ(first.WaitFor(5s), std::optional<int>(0));
+}
+
+// Automatic profiles in the running program: focusing two programs switches the keyboard, as
+// another process (talon7x-ctl) reads it back. (Not switching while the user is busy is the
+// switcher's rule, tested with it.)
+TEST_F(ProgramTest, TheKeyboardsProfileFollowsTheProgramInFront) {
+  test::XvfbServer x;
+  ASSERT_TRUE(x.running()) << "Xvfb did not start";
+  test::StandInWindowManager wm(x.display());
+  ASSERT_TRUE(wm.connected());
+  test::TestWindowProgram photo(x.display(), root, "photoedit", "photoedit", "PhotoEdit");
+  test::TestWindowProgram game(x.display(), root, "spacegame", "spacegame", "SpaceGame");
+  ASSERT_NE(photo.window(), 0u);
+  ASSERT_NE(game.window(), 0u);
+  env["DISPLAY"] = x.display();
+  env["QT_QPA_PLATFORM"] = "";
+  env["XDG_CONFIG_HOME"] = (root / "config").string();
+  env["XDG_DATA_HOME"] = (root / "data").string();
+  const std::string ctl = test::CtlPath();
+  ASSERT_EQ(test::RunTool(ctl, {"auto", "add", "photoedit", "1"}, env).exit_code, 0);
+  ASSERT_EQ(test::RunTool(ctl, {"auto", "add", "SpaceGame", "2"}, env).exit_code, 0);
+  auto keyboard_profile = [&] {
+    const test::ToolRun run = test::RunTool(ctl, {"profile"}, env);
+    return run.exit_code == 0 ? run.out : "exit " + std::to_string(run.exit_code) + run.err;
+  };
+  auto focus_gives = [&](std::uint32_t window, const std::string& profile) {
+    wm.Activate(window);
+    for (int i = 0; i < 60; ++i) {
+      if (keyboard_profile() == profile + "\n") return true;
+      std::this_thread::sleep_for(50ms);
+    }
+    return false;
+  };
+
+  Process program = Start({"/Start"});
+  std::this_thread::sleep_for(1500ms);
+  ASSERT_FALSE(program.WaitFor(0ms).has_value());
+  EXPECT_TRUE(focus_gives(photo.window(), "1")) << keyboard_profile();
+  EXPECT_TRUE(focus_gives(game.window(), "2")) << keyboard_profile();
+  EXPECT_TRUE(focus_gives(photo.window(), "1")) << keyboard_profile();
+  EXPECT_EQ(test::RunTool(Program(), {"/Kill"}, env).exit_code, 0);
+  EXPECT_EQ(program.WaitFor(5s), std::optional<int>(0));
 }
 
 }  // namespace

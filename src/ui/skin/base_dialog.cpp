@@ -1,6 +1,7 @@
 #include "ui/skin/base_dialog.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
 
@@ -128,10 +129,12 @@ FaceSheet CBaseDialog::CreateFaceSheet(const QImage& picture, const QWidget& ref
   return FaceSheet::Create(picture, reference.size());
 }
 
-void CBaseDialog::paintEvent(QPaintEvent*) {
+void CBaseDialog::paintEvent(QPaintEvent* event) {
   if (background_.isNull()) return;
   QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), background_);
+  // Only the parts asked for, rectangle by rectangle: a whole picture drawn through a clip of
+  // many small rectangles (the key picture's changing keys) costs far more.
+  for (const QRect& part : event->region()) painter.drawImage(part.topLeft(), background_, part);
 }
 
 void CBaseDialog::mousePressEvent(QMouseEvent* event) {

@@ -1,9 +1,11 @@
 #pragma once
 // CPngButton: the skinned push button. It owns no pictures: for its state it shows the part of
 // one of the dialog's FaceSheets that lies under it, optionally with its caption over it in a
-// state colour, font and angle; or, when outlined, only a coloured frame. Its tooltip pops up as
-// soon as the mouse rests on it, and a double-click counts as two clicks.
+// state colour, font and angle. Its outline is a tint: a wash of colour over the face that
+// keeps a light legend readable (the key picture's lighting preview and painted keys). Its
+// tooltip pops up as soon as the mouse rests on it, and a double-click counts as two clicks.
 #include <QAbstractButton>
+#include <QImage>
 #include <QString>
 
 #include <cstdint>
@@ -48,9 +50,11 @@ class CPngButton : public QAbstractButton {
   void SetTextStyle(bool text, int size, const QString& face_name, ColorRef normal, ColorRef hover,
                     ColorRef pressed, ColorRef disabled, ColorRef other, std::uint32_t format = 37);
   void SetTextAngle(int tenths_of_degree, bool rotated);
-  // Level is the owner's number carried along (capped at 100 when the outline is on).
-  // Repaints only when something changes.
-  void SetOutline(ColorRef colour, int level, bool on);
+  // The tint: `colour` washed over the face with strength `level` (0-100; capped at 100 when
+  // on), or none when off. Repaints only when the look changes: setting the same tint again,
+  // or changing the colour of a tint that is off, paints nothing. True when the look changed;
+  // without `redraw` the owner repaints it (many buttons at once, in one update).
+  bool SetOutline(ColorRef colour, int level, bool on, bool redraw = true);
   // An empty text changes nothing.
   void SetTooltip(const QString& text, bool activate = true);
   void SetDrawCallback(DrawCallback callback) { draw_callback_ = std::move(callback); }
@@ -84,6 +88,7 @@ class CPngButton : public QAbstractButton {
   void OnMouseLeave();
   void ClearMouseFlags();
   void Draw(bool redraw);
+  const QImage& TintedFace(const FaceSheet& sheet, const QRect& source);
   void DrawText(QPainter& painter, ColorRef colour);
   void PopTooltip();
 
@@ -121,6 +126,7 @@ class CPngButton : public QAbstractButton {
   bool outline_ = false;
   ColorRef outline_colour_ = 0;
   int outline_level_ = 0;
+  QImage tinted_;  // the face under the tint, kept between paints
   QTimer* hover_timer_;
 };
 

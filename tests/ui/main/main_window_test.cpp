@@ -13,9 +13,12 @@
 #include "main_window_harness.h"
 #include "model/profile_file.h"
 #include "shell/tray_icon.h"
+#include "ui/editors/key_editor.h"
+#include "ui/editors/profile_editor.h"
 #include "ui/main/about_dialog.h"
 #include "ui/main/busy_indicator.h"
 #include "ui/main/control_ids.h"
+#include "ui/main/lighting_panel.h"
 #include "ui/skin/png_button.h"
 
 namespace talon {
@@ -156,15 +159,31 @@ TEST_F(MainWindowTest, RestoreLoadsAFileUploadsAllBanksAndMarksItsKeys) {
   h.Command(ctl::kMenuBackup);
   ASSERT_EQ(h.boxes.Shown().size(), 1u);
   EXPECT_NE(h.boxes.Shown()[0].text.find("no-such-folder"), std::string::npos);
+}
 
-  h.window().show();
-  h.Button(IdOf(kA)).SetOtherState(false);
+// The window as the program shows it, with its lighting panel and editors, some keys assigned.
+TEST_F(MainWindowTest, TheWholeWindowInKeyModeShowsItsAssignments) {
+  CVexmoDlg::Parts parts;
+  parts.lighting_panel = &LightingPanel::Make;
+  parts.key_editor = MakeKeyEditor;
+  parts.profile_editor = MakeProfileEditor;
+  MainWindowHarness h(std::move(parts), true);
+  ASSERT_TRUE(h.Start());
   {
     auto store = h.model.store.Lock();
+    store->key_block.record(0, SlotOfKey(kF5)) = Media(7);
     store->key_block.record(0, SlotOfKey(kA)) = {AssignmentKind::kKey, 0, 0x03A, 0, 0};
     store->key_block.record(0, kGSlotBankA) = {AssignmentKind::kDisabled, 0, 0, 0, 0};
   }
   h.window().RefreshKeyButtons();
+  h.window().SetApplyEnabled(true);
+  h.window().show();
+  ASSERT_FALSE(h.window().LightingPanel()->LightingMode());
+  EXPECT_TRUE(h.Button(IdOf(kA)).OtherState());
+  EXPECT_EQ(h.Button(IdOf(kA)).Tooltip().toStdString(), "A" + h.language.Text("KEY_PROMPT_SET") +
+                                                            h.language.Text("KEY_PROMPT_SINGLE") +
+                                                            "Caps Lock)");
+  EXPECT_FALSE(h.Button(ctl::kProfiles).text().isEmpty());  // the profile's name
   h.SaveScreen("main-key-mode.png");
 }
 

@@ -1,4 +1,4 @@
-// CPngButton: face choice, where faces are cut, outline, text, tooltip and clicks.
+// CPngButton: face choice, where faces are cut, tint, text, tooltip and clicks.
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
@@ -133,26 +133,32 @@ TEST_F(PngButtonTest, WhereThePictureEndsTheSheetIsBlackAndBeyondTheSheetNothing
   EXPECT_EQ(sheet.Image().cacheKey(), picture.cacheKey()) << "the picture is shared, not copied";
 }
 
-TEST_F(PngButtonTest, OutlineShowsOnlyTheFrameWhateverTheState) {
+TEST_F(PngButtonTest, TintWashesTheFaceAndKeepsALightLegendLight) {
+  // A dark key cap with a white legend in the middle, as every state's face.
+  QImage picture(kWindow, QImage::Format_RGB32);
+  picture.fill(QColor(40, 40, 40));
+  for (int y = 20; y < 26; ++y) {
+    for (int x = 35; x < 41; ++x) picture.setPixelColor(x, y, Qt::white);
+  }
+  const FaceSheet key = FaceSheet::Create(picture, kWindow);
+  button->SetFaces(20, 10, &key, &key, &key, &key, &key);
   button->SetOutline(Rgb(0, 0, 255), 250, true);
   EXPECT_EQ(button->OutlineLevel(), 100);
+  button->SetOutline(Rgb(0, 0, 255), 50, true);
   for (bool down : {false, true}) {
     button->setDown(down);
-    const QImage shown = window.grab(button->geometry()).toImage();
-    EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::blue));
-    EXPECT_EQ(shown.pixelColor(1, 15), QColor(Qt::blue));
-    EXPECT_EQ(shown.pixelColor(38, 28), QColor(Qt::blue));
-    EXPECT_EQ(shown.pixelColor(37, 15), QColor(Qt::blue));
-    // Inside the frame, and the last column and row, the window behind shows, not a face.
-    EXPECT_EQ(shown.pixelColor(2, 2), QColor(Qt::white));
-    EXPECT_EQ(shown.pixelColor(20, 15), QColor(Qt::white));
-    EXPECT_EQ(shown.pixelColor(36, 26), QColor(Qt::white));
-    EXPECT_EQ(shown.pixelColor(39, 29), QColor(Qt::white));
+    const QImage shown = button->grab().toImage();
+    // Half of the brighter of face and tint in each channel, half the face.
+    EXPECT_NEAR(shown.pixelColor(5, 15).blue(), (255 + 40) / 2, 2);
+    EXPECT_EQ(shown.pixelColor(5, 15).red(), 40);
+    EXPECT_EQ(shown.pixelColor(16, 12), QColor(Qt::white));  // the legend
+    // The corner outside the cap's rounded edge keeps its face.
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(40, 40, 40));
   }
   button->setDown(false);
   button->SetOutline(Rgb(0, 0, 255), 250, false);
   EXPECT_EQ(button->OutlineLevel(), 250);
-  EXPECT_EQ(Shown(), QColor(Qt::red));
+  EXPECT_EQ(Shown(QPoint(5, 15)), QColor(40, 40, 40));
 }
 
 TEST_F(PngButtonTest, DoubleClickGivesTwoClicks) {
@@ -199,6 +205,20 @@ TEST_F(PngButtonTest, TooltipPopsAtOnceOnEveryHover) {
   }
   button->SetTooltip("", true);  // an empty text changes nothing
   EXPECT_EQ(button->Tooltip(), "Help");
+
+  // A tooltip switched off stays off on hover, and comes back once switched on again.
+  button->SetTooltip("Help", false);
+  ASSERT_TRUE(test::SpinUntil([] { return !QToolTip::isVisible(); }));
+  Hover();
+  EXPECT_FALSE(QToolTip::isVisible());
+  Leave();
+  test::Spin(5);
+  button->SetTooltip("Help again", true);
+  Hover();
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), "Help again");
+  Leave();
+  QToolTip::hideText();
 }
 
 TEST_F(PngButtonTest, DrawCallbackLearnsWhetherTheNormalFaceWasDrawn) {
@@ -217,9 +237,10 @@ TEST_F(PngButtonTest, RepaintsAreScheduledAndOnlyForChanges) {
   button->SetDrawCallback([&](CPngButton&, bool) { ++paints; });
   test::Spin(20);
   paints = 0;
-  // Setting what is already set schedules nothing.
+  // Setting what is already set schedules nothing, nor does recolouring a tint that is off.
   button->SetOtherState(false);
   button->SetOutline(0, 0, false);
+  button->SetOutline(Rgb(9, 9, 9), 50, false);
   test::Spin(20);
   EXPECT_EQ(paints, 0);
   // Several changes before the event loop runs cost one paint.
@@ -229,6 +250,13 @@ TEST_F(PngButtonTest, RepaintsAreScheduledAndOnlyForChanges) {
   EXPECT_EQ(paints, 0);
   test::Spin(20);
   EXPECT_EQ(paints, 1);
+  // The same tint again paints nothing; another colour does.
+  button->SetOutline(Rgb(0, 0, 255), 50, true);
+  test::Spin(20);
+  EXPECT_EQ(paints, 1);
+  button->SetOutline(Rgb(0, 255, 0), 50, true);
+  test::Spin(20);
+  EXPECT_EQ(paints, 2);
 }
 
 TEST_F(PngButtonTest, HoverCallbackSeesEnterAndLeaveOnce) {
