@@ -1,6 +1,7 @@
 // LoadSkinPicture: full-window pictures decoded into large-buffer memory show the same pixels
 // as small ones decoded by the reader itself, and a file that is not a picture leaves the target
-// as it was.
+// as it was. Face sheets loaded from files: checked at once, decoded when first drawn.
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <fstream>
 
 #include "qt_test_app.h"
+#include "ui/skin/face_sheet.h"
 #include "ui/skin/skin_picture.h"
 
 namespace talon {
@@ -69,6 +71,45 @@ TEST_F(SkinPictureTest, AFileThatIsNoPictureLeavesTheTargetAsItWas) {
     EXPECT_FALSE(LoadSkinPicture(File(name), large)) << name;
     EXPECT_EQ(large, sent) << name;
   }
+}
+
+TEST_F(SkinPictureTest, ALoadedSheetIsCheckedAtOnceAndDecodedWhenFirstDrawn) {
+  const QImage pattern = Pattern({300, 200});
+  ASSERT_TRUE(pattern.save(QString::fromStdString(File("face.bmp").string()), "BMP"));
+  std::ofstream(File("text.jpg")) << "no picture here";
+  EXPECT_TRUE(FaceSheet::Load(File("text.jpg"), {300, 200}).IsNull());
+  EXPECT_TRUE(FaceSheet::Load(File("missing.jpg"), {300, 200}).IsNull());
+
+  const FaceSheet sheet = FaceSheet::Load(File("face.bmp"), {220, 100});
+  const FaceSheet copy = sheet;
+  ASSERT_FALSE(sheet.IsNull());
+  EXPECT_FALSE(sheet.IsDecoded());
+  EXPECT_EQ(sheet.Size(), QSize(320, 200));
+
+  QImage target(40, 30, QImage::Format_RGB32);
+  target.fill(Qt::white);
+  QPainter painter(&target);
+  sheet.Draw(painter, {0, 0}, QRect(280, 180, 40, 30));  // picture, then black, then outside
+  painter.end();
+  EXPECT_TRUE(copy.IsDecoded()) << "copies share one decoded picture";
+  EXPECT_EQ(target.pixel(0, 0), pattern.pixel(280, 180));
+  EXPECT_EQ(target.pixelColor(25, 5), QColor(Qt::black));   // x 305: beyond the picture
+  EXPECT_EQ(target.pixelColor(35, 25), QColor(Qt::white));  // x 315, y 205: beyond the sheet
+  EXPECT_EQ(copy.Image().size(), QSize(300, 200));
+}
+
+TEST_F(SkinPictureTest, ASheetWhoseFileIsSpoiltAfterTheCheckDrawsNothing) {
+  ASSERT_TRUE(Pattern({64, 48}).save(QString::fromStdString(File("face.jpg").string()), "JPG"));
+  const FaceSheet sheet = FaceSheet::Load(File("face.jpg"), {64, 48});
+  ASSERT_FALSE(sheet.IsNull());
+  std::ofstream(File("face.jpg"), std::ios::trunc) << "gone";
+  QImage target(10, 10, QImage::Format_RGB32);
+  target.fill(Qt::white);
+  QPainter painter(&target);
+  sheet.Draw(painter, {0, 0}, QRect(0, 0, 10, 10));
+  painter.end();
+  EXPECT_TRUE(sheet.Image().isNull());
+  EXPECT_EQ(target.pixelColor(5, 5), QColor(Qt::white));
 }
 
 }  // namespace
