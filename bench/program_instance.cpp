@@ -68,8 +68,8 @@ std::vector<std::string> ProgramInstance::Environment() const {
   return env;
 }
 
-pid_t ProgramInstance::Spawn(const std::vector<std::string>& args) const {
-  const std::string program = (build_ / "talon7x").string();
+pid_t ProgramInstance::Spawn(const std::string& name, const std::vector<std::string>& args) const {
+  const std::string program = (build_ / name).string();
   const std::vector<std::string> env = Environment();
   std::vector<char*> argv{const_cast<char*>(program.c_str())};
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -79,7 +79,9 @@ pid_t ProgramInstance::Spawn(const std::vector<std::string>& args) const {
   envp.push_back(nullptr);
   posix_spawn_file_actions_t files;
   posix_spawn_file_actions_init(&files);
-  // The program's notes (no window manager, no active window) are not the bench's output.
+  // What the programs print (notes of a desktop without a window manager, talon7x-ctl's
+  // answers) is not the bench's output.
+  posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
   pid_t pid = -1;
   const int failed = posix_spawn(&pid, program.c_str(), &files, nullptr, argv.data(), envp.data());
@@ -91,7 +93,7 @@ bool ProgramInstance::Start(const std::vector<std::string>& args) {
   Stop();
   fs::remove(log_);
   zero_ = std::chrono::steady_clock::now();
-  pid_ = Spawn(args);
+  pid_ = Spawn("talon7x", args);
   return pid_ > 0;
 }
 
@@ -138,13 +140,26 @@ bool ProgramInstance::Running() {
 
 void ProgramInstance::Stop() {
   if (!Running()) return;
-  const pid_t killer = Spawn({"/Kill"});
+  const pid_t killer = Spawn("talon7x", {"/Kill"});
   if (killer > 0) WaitExit(killer, 10s);
   if (!WaitExit(pid_, 10s)) {
     kill(pid_, SIGKILL);
     waitpid(pid_, nullptr, 0);
   }
   pid_ = -1;
+}
+
+void ProgramInstance::SetLightingMode(bool on) const {
+  const fs::path folder = root_ / "data" / "TALON7X-DUO";
+  fs::create_directories(folder);
+  std::ofstream(folder / "wskb.ini") << "[KEYCOLOR]\nDengCheck=" << (on ? 1 : 0) << "\n";
+}
+
+bool ProgramInstance::RunCtl(const std::vector<std::string>& args) const {
+  const pid_t pid = Spawn("talon7x-ctl", args);
+  int status = 0;
+  return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
+         WEXITSTATUS(status) == 0;
 }
 
 std::optional<long> ProgramInstance::ResidentKiB() const {

@@ -37,6 +37,11 @@ class ProgramInstance {
   // Ends the program as a user does ("talon7x /Kill"), killing it when that does not work.
   void Stop();
 
+  // Lighting mode on or off for the next start, as the lighting toggle leaves it.
+  void SetLightingMode(bool on) const;
+  // Runs talon7x-ctl on this instance's keyboard; whether it succeeded.
+  bool RunCtl(const std::vector<std::string>& args) const;
+
   pid_t pid() const { return pid_; }
   bool Running();
   // Resident memory in KiB (VmRSS of /proc/PID/status); nothing when unreadable.
@@ -45,7 +50,7 @@ class ProgramInstance {
 
  private:
   std::vector<std::string> Environment() const;
-  pid_t Spawn(const std::vector<std::string>& args) const;
+  pid_t Spawn(const std::string& program, const std::vector<std::string>& args) const;
   std::string Log() const;
 
   std::filesystem::path build_;
