@@ -79,12 +79,14 @@ TEST(ExchangeLoad, PresenceAndWindowExchangesNeverCross) {
     while (!done) {
       vkb.Unplug();
       vkb.Plug();
-      std::this_thread::sleep_for(2ms);
+      std::this_thread::sleep_for(5ms);
     }
   });
   int crossed = 0;
   int answered = 0;
-  for (int i = 0; i < kWindowExchanges; ++i) {
+  const auto deadline = std::chrono::steady_clock::now() + 120s;
+  for (int i = 0; answered < kWindowExchanges && std::chrono::steady_clock::now() < deadline;
+       ++i) {
     const std::uint16_t offset = static_cast<std::uint16_t>((i % 3) * kDeviceDataChunk);
     std::array<std::uint8_t, kDeviceDataChunk> chunk{};
     const int result = commands.ReadDeviceData(chunk, kDeviceDataChunk, offset);
@@ -97,7 +99,7 @@ TEST(ExchangeLoad, PresenceAndWindowExchangesNeverCross) {
   presence.WaitIdle();
 
   EXPECT_EQ(crossed, 0);
-  EXPECT_GT(answered, kWindowExchanges / 2);
+  EXPECT_EQ(answered, kWindowExchanges);
   const auto maps = port.maps();
   EXPECT_GT(maps.size(), 10u) << "too few arrivals overlapped the window's exchanges";
   for (const auto& map : maps) EXPECT_EQ(map, default_map);
