@@ -99,14 +99,21 @@ void VirtualDevice::Run(std::uint64_t generation) {
   }
 }
 
-bool VirtualDevice::SleepFor(std::uint64_t generation, std::chrono::microseconds time) {
+bool VirtualDevice::SleepFor(std::uint64_t generation, std::uint64_t resets,
+                             std::chrono::microseconds time) {
   std::unique_lock lock(queue_mutex_);
-  if (time.count() == 0) return generation_ == generation;
-  return !queue_changed_.wait_for(lock, time, [&] { return generation_ != generation; });
+  const auto interrupted = [&] { return generation_ != generation || resets_ != resets; };
+  if (time.count() == 0) return !interrupted();
+  return !queue_changed_.wait_for(lock, time, interrupted);
 }
 
 void VirtualDevice::AnswerFrame(std::uint64_t generation, const Report& frame) {
-  if (!SleepFor(generation, std::chrono::microseconds(latency_us_.load()))) return;
+  std::uint64_t resets = 0;
+  {
+    std::lock_guard lock(queue_mutex_);
+    resets = resets_;
+  }
+  if (!SleepFor(generation, resets, std::chrono::microseconds(latency_us_.load()))) return;
   if (!plugged_) return;  // pulled out before it could answer
   const FaultEffect fault = faults_.Next();
   if (fault.unplug) {
@@ -123,7 +130,8 @@ void VirtualDevice::AnswerFrame(std::uint64_t generation, const Report& frame) {
   }
   if (fault.wrong_command) answer[kCommandAt] ^= 0x80;
   if (fault.drop) return;
-  if (!SleepFor(generation, std::chrono::milliseconds(fault.delay_ms))) return;
+  // A reset keyboard forgets the requests it has not answered yet.
+  if (!SleepFor(generation, resets, std::chrono::milliseconds(fault.delay_ms))) return;
   if (!plugged_) return;
   const std::size_t length =
       std::min<std::size_t>(fault.short_length.value_or(kReportSize), kReportSize);
@@ -190,6 +198,12 @@ bool VirtualDevice::Unregister(std::uint32_t unit_id) {
 
 void VirtualDevice::Reset() {
   EnsureStarted();
+  {
+    std::lock_guard lock(queue_mutex_);
+    std::erase_if(jobs_, [](const Job& job) { return job.kind == Job::Kind::kFrame; });
+    ++resets_;
+  }
+  queue_changed_.notify_all();
   faults_.Clear();
   latency_us_ = 0;
   {

@@ -71,8 +71,9 @@ class VirtualDevice {
   void Run(std::uint64_t generation);
   void AnswerFrame(std::uint64_t generation, const Report& frame);
   void RaiseConsumerNow(std::uint16_t code);
-  // Waits, unless the thread of this generation is being stopped; false then.
-  bool SleepFor(std::uint64_t generation, std::chrono::microseconds time);
+  // Waits, unless the thread of this generation is being stopped or the keyboard is reset
+  // (`resets` is the count of resets seen when the answer began); false then.
+  bool SleepFor(std::uint64_t generation, std::uint64_t resets, std::chrono::microseconds time);
   void SaveMemoryLocked();
 
   std::mutex lifecycle_mutex_;
@@ -84,6 +85,7 @@ class VirtualDevice {
   std::deque<Job> jobs_;
   // Each start runs a device thread of a new generation; stopping moves past it.
   std::uint64_t generation_ = 0;
+  std::uint64_t resets_ = 0;
   std::atomic<bool> plugged_{true};
 
   std::mutex firmware_mutex_;  // the firmware and its file

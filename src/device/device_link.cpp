@@ -154,17 +154,19 @@ int DeviceLink::ExchangeReport(std::span<const std::uint8_t> request,
   // The serialising lock replaces the original's 1001 ms pause for a slot found busy: a second
   // thread now waits for the first exchange to end instead of cutting in after the pause.
   std::lock_guard lock(exchange_mutex_);
+  slot_.BeginExchange();
   int tries = 0;
   for (;;) {
     slot_.Arm(answer);
     if (library_.entry().write_one(record.data(), 0, 0, frame.data(), kReportSize, check, 0) <= 0) {
-      slot_.Disarm();
+      slot_.WriteFailed();
       return kWriteRefused;
     }
     const bool signalled = slot_.WaitForAnswer(timings_.answer_wait);
     // Once the try ends no late answer writes into the buffer, so it can be read safely; an
     // answer that came after the wait timed out is not looked at.
     slot_.Disarm();
+    if (!signalled) slot_.GiveUpEarlierAnswers();
     const bool matches =
         signalled && answer_byte(report_byte::kCommand) == frame[report_byte::kCommand];
     const std::uint8_t status = matches ? answer_byte(report_byte::kStatus) : 0;
@@ -176,8 +178,12 @@ int DeviceLink::ExchangeReport(std::span<const std::uint8_t> request,
     ++tries;
     if (tries >= kTries) {
       // The third error status is passed up for the caller to map; anything else is no answer.
-      if (matches) received = slot_.received();
-      return matches ? kDone : kNoAnswer;
+      if (matches) {
+        received = slot_.received();
+        return kDone;
+      }
+      slot_.GiveUpAllAnswers();
+      return kNoAnswer;
     }
     std::this_thread::sleep_for(timings_.retry_pause);
   }

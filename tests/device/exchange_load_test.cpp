@@ -3,6 +3,7 @@
 // the tests the thread sanitizer lane leans on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
@@ -85,8 +86,7 @@ TEST(ExchangeLoad, PresenceAndWindowExchangesNeverCross) {
   int crossed = 0;
   int answered = 0;
   const auto deadline = std::chrono::steady_clock::now() + 120s;
-  for (int i = 0; answered < kWindowExchanges && std::chrono::steady_clock::now() < deadline;
-       ++i) {
+  for (int i = 0; answered < kWindowExchanges && std::chrono::steady_clock::now() < deadline; ++i) {
     const std::uint16_t offset = static_cast<std::uint16_t>((i % 3) * kDeviceDataChunk);
     std::array<std::uint8_t, kDeviceDataChunk> chunk{};
     const int result = commands.ReadDeviceData(chunk, kDeviceDataChunk, offset);
@@ -135,6 +135,29 @@ TEST(ExchangeLoad, AnswerRacingTheEndOfItsWaitIsNeverHalfRead) {
   }
   s.vkb.ClearFaults();
   EXPECT_GT(done, 0);
+}
+
+// The keyboard answers in order: when one chunk's answer comes after its wait gave up, the
+// retry takes it, and the retry's own answer, still to come, must not be taken for the next
+// chunk's (which would shift every chunk after it by one).
+TEST(ExchangeLateAnswer, ALateAnswerDoesNotShiftTheChunksAfterIt) {
+  test::KeyboardSession s;
+  ASSERT_EQ(s.start_result, StartResult::kStarted);
+  const auto bank = s.vkb.ReadMemory(KBSIM_AREA_KEY_BANKS, 0, kKeyBankSize);
+  // Every answer takes a while, so the retry's own answer comes once the next chunk waits.
+  s.vkb.SetLatencyMicroseconds(20'000);
+  const auto late = test::FastTimings().answer_wait + 50ms;
+  for (std::uint32_t chunk : {0u, 3u, 7u}) {
+    SCOPED_TRACE(chunk);
+    s.vkb.InjectFault(KBSIM_FAULT_DELAY, chunk, 1, static_cast<std::uint32_t>(late.count()));
+    std::array<std::uint8_t, kKeyBankSize> read{};
+    ASSERT_EQ(s.commands.ReadKeyBank(read, 0), kDone);
+    EXPECT_TRUE(std::equal(read.begin(), read.end(), bank.begin()));
+    // Whatever is still owed comes and goes; the next read is whole too.
+    std::array<std::uint8_t, kKeyBankSize> again{};
+    ASSERT_EQ(s.commands.ReadKeyBank(again, 0), kDone);
+    EXPECT_TRUE(std::equal(again.begin(), again.end(), bank.begin()));
+  }
 }
 
 }  // namespace
