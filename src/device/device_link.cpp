@@ -156,6 +156,12 @@ int DeviceLink::ExchangeReport(std::span<const std::uint8_t> request,
   std::lock_guard lock(exchange_mutex_);
   slot_.BeginExchange();
   int tries = 0;
+  bool timed_out = false;
+  // A try that timed out may still get its answer: before the next exchange starts, give it a
+  // moment to come, so that it is dropped here rather than taken there.
+  const auto wait_for_owed = [&] {
+    if (timed_out) slot_.WaitForOwedAnswers(timings_.owed_answer_wait);
+  };
   for (;;) {
     slot_.Arm(answer);
     if (library_.entry().write_one(record.data(), 0, 0, frame.data(), kReportSize, check, 0) <= 0) {
@@ -166,23 +172,24 @@ int DeviceLink::ExchangeReport(std::span<const std::uint8_t> request,
     // Once the try ends no late answer writes into the buffer, so it can be read safely; an
     // answer that came after the wait timed out is not looked at.
     slot_.Disarm();
-    if (!signalled) slot_.GiveUpEarlierAnswers();
+    timed_out = timed_out || !signalled;
     const bool matches =
         signalled && answer_byte(report_byte::kCommand) == frame[report_byte::kCommand];
     const std::uint8_t status = matches ? answer_byte(report_byte::kStatus) : 0;
     const bool error_status = status == kErrorStatus255 || status == kErrorStatus254;
     if (matches && !error_status) {
       received = slot_.received();
+      wait_for_owed();
       return kDone;
     }
     ++tries;
     if (tries >= kTries) {
+      wait_for_owed();
       // The third error status is passed up for the caller to map; anything else is no answer.
       if (matches) {
         received = slot_.received();
         return kDone;
       }
-      slot_.GiveUpAllAnswers();
       return kNoAnswer;
     }
     std::this_thread::sleep_for(timings_.retry_pause);

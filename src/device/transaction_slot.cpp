@@ -4,17 +4,10 @@
 
 namespace talon {
 
-namespace {
-
-// Far more than the keyboard could ever owe: a bound on what a keyboard that answers nothing
-// leaves behind.
-constexpr std::size_t kMaxOwed = 64;
-
-}  // namespace
-
 void TransactionSlot::BeginExchange() {
   std::lock_guard lock(mutex_);
-  ++exchange_;
+  written_ = 0;
+  answers_ = 0;
 }
 
 void TransactionSlot::Arm(std::span<std::uint8_t> answer) {
@@ -25,13 +18,12 @@ void TransactionSlot::Arm(std::span<std::uint8_t> answer) {
   answered_ = false;
   response_.Reset();
   busy_ = true;
-  if (owed_.size() == kMaxOwed) owed_.pop_front();
-  owed_.push_back(exchange_);
+  ++written_;
 }
 
 void TransactionSlot::WriteFailed() {
   std::lock_guard lock(mutex_);
-  if (!owed_.empty()) owed_.pop_back();
+  --written_;
   busy_ = false;
   answer_ = {};
 }
@@ -42,14 +34,10 @@ void TransactionSlot::Disarm() {
   answer_ = {};
 }
 
-void TransactionSlot::GiveUpEarlierAnswers() {
-  std::lock_guard lock(mutex_);
-  std::erase_if(owed_, [this](std::uint64_t exchange) { return exchange != exchange_; });
-}
-
-void TransactionSlot::GiveUpAllAnswers() {
-  std::lock_guard lock(mutex_);
-  owed_.clear();
+void TransactionSlot::WaitForOwedAnswers(std::chrono::milliseconds limit) {
+  std::unique_lock lock(mutex_);
+  if (answers_ == 0) return;  // a keyboard that answered nothing at all owes nothing late
+  answer_counted_.wait_for(lock, limit, [this] { return answers_ >= written_; });
 }
 
 int TransactionSlot::received() const {
@@ -59,10 +47,9 @@ int TransactionSlot::received() const {
 
 bool TransactionSlot::Complete(std::span<const std::uint8_t> data) {
   std::lock_guard lock(mutex_);
-  if (owed_.empty()) return false;  // nothing was asked
-  const std::uint64_t answers_exchange = owed_.front();
-  owed_.pop_front();
-  if (!busy_ || answered_ || answers_exchange != exchange_) return false;
+  ++answers_;
+  answer_counted_.notify_all();
+  if (!busy_ || answered_) return false;
   const std::size_t n = std::min(data.size(), answer_.size());
   std::copy_n(data.begin(), n, answer_.begin());
   received_ = static_cast<int>(n);

@@ -3,14 +3,14 @@
 // delivers it. One answer is taken per try; unsolicited and late answers (arriving while no
 // exchange waits) are dropped.
 //
-// The keyboard answers reports in the order they were written, so the slot keeps one entry per
-// report written and not yet answered, and an answer is matched with the oldest entry. An
-// answer that comes after its wait gave up is then known for what it is when it lands in a
-// later exchange's wait, and dropped, instead of being taken for that exchange's answer (which,
-// for chunk after chunk of one command, would shift every chunk's data by one).
+// The slot also counts the reports written and the answers received during one exchange. When
+// a try timed out and a later one succeeded, the keyboard may still owe an answer (the late one
+// was taken by the retry, whose own answer is on its way); the exchange then waits a moment for
+// it, so it cannot be taken for the next exchange's answer (which, for chunk after chunk of one
+// command, would shift every chunk's data by one).
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <mutex>
 #include <span>
 
@@ -20,21 +20,19 @@ namespace talon {
 
 class TransactionSlot {
  public:
-  // Starts an exchange (a request and its tries).
+  // Starts an exchange (a request and its tries): nothing written, nothing received.
   void BeginExchange();
   // Starts a try just before its report is written: the answer buffer is zeroed (so a short
-  // answer's missing bytes read as 0), the response event reset, the busy flag set and an
-  // answer owed for the report.
+  // answer's missing bytes read as 0), the response event reset, the busy flag set, and the
+  // report counted as written.
   void Arm(std::span<std::uint8_t> answer);
-  // The try's report was not written: no answer is owed for it. Ends the try.
+  // The try's report was not written after all. Ends the try.
   void WriteFailed();
   // Ends the try: the busy flag is cleared and no callback touches the buffer any more.
   void Disarm();
-  // A whole wait passed without any answer: answers still owed to earlier exchanges are not
-  // coming (the keyboard answers in order).
-  void GiveUpEarlierAnswers();
-  // The exchange ended without an answer: none of the answers owed are expected any more.
-  void GiveUpAllAnswers();
+  // Waits, at most `limit`, until every report written in this exchange had its answer; the
+  // answers that come meanwhile are dropped. No wait when no answer came at all.
+  void WaitForOwedAnswers(std::chrono::milliseconds limit);
 
   bool WaitForAnswer(std::chrono::milliseconds timeout) { return response_.WaitFor(timeout); }
   // Bytes copied into the answer buffer by the last delivery.
@@ -48,13 +46,14 @@ class TransactionSlot {
   // Guards the fields against a callback racing the end of a try; the exchange itself never
   // waits on it for longer than a copy.
   mutable std::mutex mutex_;
+  std::condition_variable answer_counted_;
   AutoResetEvent response_;
   bool busy_ = false;
   bool answered_ = false;
   std::span<std::uint8_t> answer_;
   int received_ = 0;
-  std::uint64_t exchange_ = 0;
-  std::deque<std::uint64_t> owed_;  // the exchange of each report still to be answered
+  int written_ = 0;  // reports written in this exchange
+  int answers_ = 0;  // answers received in this exchange, taken or dropped
 };
 
 }  // namespace talon
