@@ -21,3 +21,14 @@ if(TALON7X_SANITIZE)
   add_link_options(-fsanitize=${TALON7X_SANITIZE})
   message(STATUS "Sanitizers: ${TALON7X_SANITIZE}")
 endif()
+
+# Fuzzing: -DTALON7X_FUZZ=ON with clang builds the fuzz targets of tests/fuzz as libFuzzer
+# fuzzers, with every library they reach instrumented for coverage. Usually together with
+# -DTALON7X_SANITIZE=address,undefined, so that a fault found stops the run.
+option(TALON7X_FUZZ "Build the fuzz targets as libFuzzer fuzzers (clang only)" OFF)
+if(TALON7X_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "TALON7X_FUZZ needs clang (libFuzzer)")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
