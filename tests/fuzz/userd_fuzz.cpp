@@ -11,6 +11,7 @@
 namespace {
 
 using namespace talon;
+using namespace std::chrono_literals;
 
 // No keyboard: the colours the reader sends go nowhere.
 class NoKeyboard : public ReportExchanger {
@@ -41,11 +42,12 @@ class Widgets : public UserColourPort, public LightingPort {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static NoKeyboard exchanger;
-  static KeyboardCommands commands(exchanger);
+  static KeyboardCommands commands(exchanger, ExchangeTimings{0ms, 0ms, 0ms, 0ms});
   static Widgets widgets;
-  const auto folder = fuzz::ScratchFolder();
-  LightingModel lighting(commands, widgets, folder / "wskb.ini");
-  UserColourModes modes(lighting, widgets, folder, folder / "default.userd");
+  // Kept between inputs: loading a mode sets all that the checks below look at.
+  static const auto folder = fuzz::ScratchFolder();
+  static LightingModel lighting(commands, widgets, folder / "wskb.ini");
+  static UserColourModes modes(lighting, widgets, folder, folder / "default.userd");
   fuzz::WriteScratchFile(modes.FileOf(0).filename().string(), std::span(data, size));
   modes.LoadUserMode(0);
   modes.ShowMode();
