@@ -90,7 +90,7 @@ void PrintTo(const FaultCase& c, std::ostream* out) {
 
 // Three tries of 1000 ms with 10 ms pauses, and room for a loaded machine.
 constexpr auto kThreeTries = 3020ms;
-constexpr auto kSlack = 400ms;
+constexpr auto kSlack = 600ms;
 
 const FaultCase kCases[] = {
     {"UploadAnswerDropped", Operation::kUpload, KBSIM_FAULT_DROP, 3, 0, kNoAnswer, kThreeTries,
