@@ -1,14 +1,17 @@
-// talon7x-ctl info: what the keyboard says about itself.
+// talon7x-ctl info [--json]: what the keyboard says about itself.
 #include <cstdio>
 
+#include "cli/cli_arguments.h"
 #include "cli/cli_command.h"
+#include "cli/json_output.h"
 #include "cli/keyboard_connection.h"
 #include "device/result_codes.h"
 
 namespace talon::cli {
 
 int RunInfo(std::span<const std::string> args) {
-  if (!args.empty()) return kExitUsage;
+  const auto parsed = ParseArguments(args, option::kJson);
+  if (!parsed || !parsed->positional.empty()) return kExitUsage;
   KeyboardConnection keyboard;
   if (const int opened = keyboard.Open(); opened != kExitOk) return opened;
 
@@ -16,6 +19,17 @@ int RunInfo(std::span<const std::string> args) {
   if (keyboard.commands().ReadDeviceInfo(block) != kDone) {
     PrintError("the keyboard did not answer");
     return kExitNoKeyboard;
+  }
+  if (parsed->json) {
+    QJsonArray effects;
+    for (std::uint8_t effect : block.effects()) {
+      if (effect != 0) effects.append(effect);
+    }
+    PrintJson({{"firmware", block.firmware_version()},
+               {"active_profile", block.active_profile()},
+               {"macro_capacity", static_cast<qint64>(block.macro_capacity())},
+               {"effects", effects}});
+    return kExitOk;
   }
   std::printf("firmware: 0x%04X\n", block.firmware_version());
   std::printf("active profile: %u\n", block.active_profile());

@@ -1,10 +1,11 @@
-// talon7x-ctl lighting [P] [key=value ... | default]: show or change a profile's lighting,
-// through the same writes as the lighting panel (one exchange per change).
-#include <charconv>
+// talon7x-ctl lighting [P] [key=value ... | default] [--json]: show or change a profile's
+// lighting, through the same writes as the lighting panel (one exchange per change).
 #include <cstdio>
 #include <string>
 
+#include "cli/cli_arguments.h"
 #include "cli/cli_command.h"
+#include "cli/json_output.h"
 #include "cli/keyboard_connection.h"
 #include "cli/lighting_arguments.h"
 #include "device/result_codes.h"
@@ -39,9 +40,22 @@ void Print(const LightingState& s, const SkinPaths& paths) {
   std::printf("speed: %d\n", s.speed);
   std::printf("direction: %s\n", Direction(s.direction).c_str());
   std::printf("colourful: %s\n", s.colourful ? "on" : "off");
-  std::printf("colour: #%02x%02x%02x\n", RedOf(s.colour), GreenOf(s.colour), BlueOf(s.colour));
+  std::printf("colour: %s\n", HexColour(s.colour).c_str());
   std::printf("report rate: %d\n", s.report_rate);
   std::printf("user mode: %d\n", s.user_mode);
+}
+
+void PrintJsonState(const LightingState& s, const SkinPaths& paths, int profile) {
+  PrintJson({{"profile", profile},
+             {"effect", s.effect},
+             {"effect_name", Json(EffectName(paths, s.effect))},
+             {"brightness", s.brightness},
+             {"speed", s.speed},
+             {"direction", Json(Direction(s.direction))},
+             {"colourful", s.colourful},
+             {"colour", Json(HexColour(s.colour))},
+             {"report_rate", s.report_rate},
+             {"user_mode", s.user_mode}});
 }
 
 int Apply(LightingModel& model, const LightingChange& change) {
@@ -71,16 +85,18 @@ int Apply(LightingModel& model, const LightingChange& change) {
 
 }  // namespace
 
-int RunLighting(std::span<const std::string> args) {
+int RunLighting(std::span<const std::string> all_args) {
+  const auto parsed_args = ParseArguments(all_args, option::kJson);
+  if (!parsed_args) return kExitUsage;
+  std::span<const std::string> args = parsed_args->positional;
   int profile = -1;
   if (!args.empty() && args[0].find('=') == std::string::npos && args[0] != "default") {
-    const std::string& text = args[0];
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), profile);
-    if (error != std::errc() || end != text.data() + text.size() || profile < 0 ||
-        profile >= kLightingProfiles) {
+    const auto number = ParseProfileNumber(args[0]);
+    if (!number) {
       PrintError("profile must be 0, 1 or 2");
       return kExitUsage;
     }
+    profile = *number;
     args = args.subspan(1);
   }
   const bool restore_default = args.size() == 1 && args[0] == "default";
@@ -90,6 +106,7 @@ int RunLighting(std::span<const std::string> args) {
     PrintError(parsed.error);
     return kExitUsage;
   }
+  if (parsed_args->json && (restore_default || !parsed.changes.empty())) return kExitUsage;
 
   KeyboardConnection keyboard;
   if (const int opened = keyboard.Open(); opened != kExitOk) return opened;
@@ -103,7 +120,11 @@ int RunLighting(std::span<const std::string> args) {
     return kExitNoKeyboard;
   }
   if (!restore_default && parsed.changes.empty()) {
-    Print(model.state(), paths);
+    if (parsed_args->json) {
+      PrintJsonState(model.state(), paths, profile);
+    } else {
+      Print(model.state(), paths);
+    }
     return kExitOk;
   }
   int result = kDone;

@@ -1,38 +1,32 @@
-// talon7x-ctl profile [N]: the active on-board profile, or switch it.
-#include <charconv>
+// talon7x-ctl profile [N] [--json]: the active on-board profile, or switch it.
 #include <cstdio>
 #include <string>
 
+#include "cli/cli_arguments.h"
 #include "cli/cli_command.h"
+#include "cli/json_output.h"
 #include "cli/keyboard_connection.h"
 
 namespace talon::cli {
 
-namespace {
-
-constexpr int kProfiles = 3;
-
-}  // namespace
-
 int RunProfile(std::span<const std::string> args) {
-  if (args.size() > 1) return kExitUsage;
-  int wanted = -1;
-  if (args.size() == 1) {
-    const std::string& text = args[0];
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), wanted);
-    if (error != std::errc() || end != text.data() + text.size() || wanted < 0 ||
-        wanted >= kProfiles) {
-      PrintError("profile must be 0, 1 or 2");
+  const auto parsed = ParseArguments(args, option::kJson);
+  if (!parsed || parsed->positional.size() > 1) return kExitUsage;
+  std::optional<int> wanted;
+  if (parsed->positional.size() == 1) {
+    wanted = ParseProfileNumber(parsed->positional[0]);
+    if (!wanted || parsed->json) {
+      if (!wanted) PrintError("profile must be 0, 1 or 2");
       return kExitUsage;
     }
   }
   KeyboardConnection keyboard;
   if (const int opened = keyboard.Open(); opened != kExitOk) return opened;
   auto& commands = keyboard.commands();
-  if (wanted >= 0) {
-    commands.SetActiveProfile(wanted);
-    if (commands.GetActiveProfile() != wanted) {
-      PrintError("the keyboard did not switch to profile " + std::to_string(wanted));
+  if (wanted) {
+    commands.SetActiveProfile(*wanted);
+    if (commands.GetActiveProfile() != *wanted) {
+      PrintError("the keyboard did not switch to profile " + std::to_string(*wanted));
       return kExitRefused;
     }
     return kExitOk;
@@ -42,7 +36,11 @@ int RunProfile(std::span<const std::string> args) {
     PrintError("the keyboard did not answer");
     return kExitNoKeyboard;
   }
-  std::printf("%d\n", active);
+  if (parsed->json) {
+    PrintJson({{"active_profile", active}});
+  } else {
+    std::printf("%d\n", active);
+  }
   return kExitOk;
 }
 

@@ -1,7 +1,8 @@
 #include "cli/lighting_arguments.h"
 
 #include <array>
-#include <charconv>
+
+#include "cli/cli_arguments.h"
 
 namespace talon::cli {
 
@@ -25,29 +26,12 @@ constexpr std::array<RangeKey, 6> kRangeKeys{{
     {"usermode", Kind::kUserMode, 0, 3},
 }};
 
-std::optional<int> Decimal(const std::string& text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-  return value;
-}
-
-std::optional<int> HexColour(const std::string& text) {
-  if (text.size() != 7 || text[0] != '#') return std::nullopt;
-  unsigned rgb = 0;
-  const auto [end, error] = std::from_chars(text.data() + 1, text.data() + 7, rgb, 16);
-  if (error != std::errc() || end != text.data() + 7) return std::nullopt;
-  return static_cast<int>(RgbColour(static_cast<std::uint8_t>(rgb >> 16),
-                                    static_cast<std::uint8_t>(rgb >> 8),
-                                    static_cast<std::uint8_t>(rgb)));
-}
-
 std::optional<LightingChange> ParseOne(const std::string& key, const std::string& value,
                                        std::string& error) {
   for (const auto& range : kRangeKeys) {
     if (key != range.name) continue;
-    const auto number = Decimal(value);
-    if (!number || *number < range.low || *number > range.high) {
+    const auto number = ParseNumberIn(value, range.low, range.high);
+    if (!number) {
       error = key + " must be " + std::to_string(range.low) + "-" + std::to_string(range.high);
       return std::nullopt;
     }
@@ -65,7 +49,9 @@ std::optional<LightingChange> ParseOne(const std::string& key, const std::string
     return std::nullopt;
   }
   if (key == "colour") {
-    if (auto colour = HexColour(value)) return LightingChange{Kind::kColour, *colour};
+    if (auto colour = ParseHexColour(value)) {
+      return LightingChange{Kind::kColour, static_cast<int>(*colour)};
+    }
     error = "colour must be #rrggbb";
     return std::nullopt;
   }

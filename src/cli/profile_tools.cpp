@@ -20,6 +20,7 @@ std::string EnglishTexts::Text(std::string_view key) const {
 
 MessageAnswer StderrPort::ShowMessage(const MessageRequest& request) {
   ++shown_;
+  last_shown_ = request.text_key;
   PrintError(MessageText(request, texts_));
   return MessageAnswer::kOk;
 }

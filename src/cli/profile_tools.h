@@ -35,10 +35,13 @@ class StderrPort : public ModelPort {
   void SetApplyEnabled(bool) override {}
 
   int shown() const { return shown_; }
+  // The language key of the last message shown; empty before the first.
+  const std::string& last_shown() const { return last_shown_; }
 
  private:
   const TextLookup& texts_;
   int shown_ = 0;
+  std::string last_shown_;
 };
 
 // kExitOk when the file may be loaded; otherwise says why on stderr and returns kExitBadFile.

@@ -11,7 +11,7 @@
 
 namespace talon {
 
-// Tray pictures (icon resources of the original program).
+// Tray pictures, by their icon numbers.
 inline constexpr int kTrayNoKeyboard = 128;
 inline constexpr int kTrayKeyboardPresent = 141;
 inline constexpr int kTrayPlaying = 142;

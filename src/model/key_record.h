@@ -31,6 +31,9 @@ enum class AssignmentKind : std::uint16_t {
   kFunction = 8,   // value: index into the keyboard's function list
 };
 
+// Keyboard functions (type 8) with a name: values 0-10, named by FUNC_KEY_DESC1-11.
+inline constexpr std::uint32_t kFunctionCount = 11;
+
 // Records read from files may hold any type; only 0-8 mean something.
 struct KeyRecord {
   AssignmentKind type = AssignmentKind::kDefault;

@@ -7,6 +7,8 @@
 #include <optional>
 #include <span>
 
+#include "platform/colour_channels.h"
+
 namespace talon {
 
 inline constexpr std::size_t kLightingBlockSize = 42;
@@ -41,15 +43,6 @@ inline constexpr std::uint8_t kDirectionRight = 0;
 using Colour = std::uint32_t;
 inline constexpr Colour RgbColour(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   return static_cast<Colour>(r) | (static_cast<Colour>(g) << 8) | (static_cast<Colour>(b) << 16);
-}
-inline constexpr std::uint8_t RedOf(Colour c) {
-  return static_cast<std::uint8_t>(c);
-}
-inline constexpr std::uint8_t GreenOf(Colour c) {
-  return static_cast<std::uint8_t>(c >> 8);
-}
-inline constexpr std::uint8_t BlueOf(Colour c) {
-  return static_cast<std::uint8_t>(c >> 16);
 }
 inline std::array<std::uint8_t, 3> RgbBytes(Colour c) {
   return {RedOf(c), GreenOf(c), BlueOf(c)};

@@ -116,9 +116,20 @@ int ReadProfileFile(ProfileStore& store, const fs::path& path) {
     if (ReadWholeFile(path, data, kMaxProfileFileSize) != ReadFileResult::kRead) {
       return kProfileUnusable;
     }
-    const auto header = LoadableHeader(AsBytes(data));
+    return ReadProfileBytes(store, AsBytes(data));
+  } catch (const std::bad_alloc&) {
+    ReleaseContents(*held);
+    return kProfileUnusable;
+  }
+}
+
+int ReadProfileBytes(ProfileStore& store, std::span<const std::uint8_t> bytes) {
+  const auto held = store.Lock();
+  ReleaseContents(*held);
+  try {
+    const auto header = LoadableHeader(bytes);
     if (!header) return kProfileUnusable;
-    ProfileContents loaded = ParseProfile(AsBytes(data), *header);
+    ProfileContents loaded = ParseProfile(bytes, *header);
     // The recorder's state is not part of a file and stays as it is.
     held->key_block = loaded.key_block;
     held->macros = std::move(loaded.macros);

@@ -12,6 +12,7 @@
 // so a failed write leaves the previous file as it was.
 #include <filesystem>
 #include <functional>
+#include <span>
 
 #include "model/model_port.h"
 #include "model/profile_store.h"
@@ -44,6 +45,8 @@ int CheckProfileFile(const std::filesystem::path& path, ModelPort& port);
 // block, no macros and no strings. A string whose pool offset lies outside the pool is read as
 // empty, one without terminator ends at the end of the pool.
 int ReadProfileFile(ProfileStore& store, const std::filesystem::path& path);
+// The same from a profile file's bytes already in memory, such as a capture of the keyboard.
+int ReadProfileBytes(ProfileStore& store, std::span<const std::uint8_t> bytes);
 
 // Writes the store to the path: the header (rebuilt in the store's key block), the key
 // records with the strings' pool offsets (also rewritten in the store), the macros and the

@@ -1,10 +1,8 @@
 #include "model/user_colours.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cstdio>
-#include <optional>
 
+#include "model/user_colour_file.h"
 #include "platform/file_io.h"
 #include "platform/ini_file.h"
 
@@ -14,63 +12,9 @@ namespace {
 
 constexpr const char* kPresentMode = "PRESENTMODE";
 constexpr const char* kModeNames = "MODENAME";
-constexpr const char* kMissingKeyEntry = "255,0,0,1";  // a key never painted: red, base colour
 
 std::string ModeSection(int mode) {
   return "Mode" + std::to_string(mode);
-}
-
-// Up to `count` comma-separated decimal numbers; nullopt when fewer are there or one is not a
-// number. Colour components are clamped to 0-255.
-std::optional<std::vector<int>> ParseNumbers(std::string_view text, std::size_t count) {
-  std::vector<int> numbers;
-  std::size_t pos = 0;
-  while (numbers.size() < count) {
-    while (pos < text.size() && text[pos] == ' ') ++pos;
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data() + pos, text.data() + text.size(), value);
-    if (error != std::errc()) return std::nullopt;
-    numbers.push_back(value);
-    pos = static_cast<std::size_t>(end - text.data());
-    while (pos < text.size() && text[pos] == ' ') ++pos;
-    if (numbers.size() < count) {
-      if (pos >= text.size() || text[pos] != ',') return std::nullopt;
-      ++pos;
-    }
-  }
-  return numbers;
-}
-
-std::uint8_t Component(int value) {
-  return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
-}
-
-// "r,g,b"; a malformed value reads as black, the file's own default for these keys.
-Colour ParseColour(std::string_view text) {
-  const auto n = ParseNumbers(text, 3);
-  return n ? RgbColour(Component((*n)[0]), Component((*n)[1]), Component((*n)[2])) : 0;
-}
-
-struct KeyEntry {
-  Colour colour;
-  bool base;
-};
-
-// "r,g,b,flag"; a malformed value reads like a missing one: red, painted with the base colour.
-KeyEntry ParseKeyEntry(std::string_view text) {
-  auto n = ParseNumbers(text, 4);
-  if (!n) n = ParseNumbers(kMissingKeyEntry, 4);
-  return {RgbColour(Component((*n)[0]), Component((*n)[1]), Component((*n)[2])), (*n)[3] != 0};
-}
-
-std::string FormatColour(Colour c) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%d,%d,%d", RedOf(c), GreenOf(c), BlueOf(c));
-  return text;
-}
-
-std::string FormatKeyEntry(Colour c, bool base) {
-  return FormatColour(c) + (base ? ",1" : ",0");
 }
 
 bool IsProfile(int profile) {
@@ -112,18 +56,16 @@ bool UserColourModes::base_flag(int profile, int led) const {
 
 void UserColourModes::LoadUserMode(int profile) {
   if (!IsProfile(profile)) return;
-  IniDocument file;
-  file.Load(FileOf(profile));
-  const int mode = std::clamp(file.GetInt(kPresentMode, "mode", 0), 0, kUserModes - 1);
+  const std::filesystem::path file = FileOf(profile);
+  const int mode = SelectedUserMode(file);
   lighting_.set_user_mode_index(mode);
-  const std::string section = ModeSection(mode);
-  tool_ = file.GetInt(section, "tool", 0) != 0 ? 1 : 0;
-  base_colour_ = ParseColour(file.GetString(section, "jcolor", "0,0,0"));
-  paint_colour_ = ParseColour(file.GetString(section, "color", "0,0,0"));
+  const UserColourMode stored = ReadUserColourMode(file, mode);
+  tool_ = stored.tool;
+  base_colour_ = stored.base;
+  paint_colour_ = stored.paint;
   auto& flags = base_flags_[static_cast<std::size_t>(profile)];
   for (int led : Leds()) {
-    const KeyEntry entry =
-        ParseKeyEntry(file.GetString(section, std::to_string(led), kMissingKeyEntry));
+    const UserColourEntry& entry = stored.keys[static_cast<std::size_t>(led)];
     lighting_.key_colours().Set(profile, led, entry.colour);
     flags[static_cast<std::size_t>(led)] = entry.base;
   }
@@ -143,7 +85,7 @@ void UserColourModes::SelectUserMode(int mode) {
 void UserColourModes::RenameUserMode(const std::string& name) {
   const int m = mode();
   port_.SetModeName(m, name);
-  WriteIniString(FileOf(lighting_.current_profile()), kModeNames, std::to_string(m), name);
+  RenameUserColourMode(FileOf(lighting_.current_profile()), m, name);
 }
 
 void UserColourModes::FillUserModeNames(int profile) {
@@ -167,8 +109,8 @@ void UserColourModes::PaintLed(int led) {
   WriteKeyColourOne(lighting_.commands(), mode(), led, colour);
   lighting_.key_colours().Set(profile, led, colour);
   base_flags_[static_cast<std::size_t>(profile)][static_cast<std::size_t>(led)] = base;
-  WriteIniString(FileOf(profile), ModeSection(mode()), std::to_string(led),
-                 FormatKeyEntry(colour, base));
+  const std::pair<int, UserColourEntry> painted{led, {colour, base}};
+  PaintUserColourKeys(FileOf(profile), mode(), {&painted, 1});
 }
 
 void UserColourModes::WriteToolAndColours(int profile) {
@@ -177,8 +119,8 @@ void UserColourModes::WriteToolAndColours(int profile) {
   if (file.Load(path) == IniDocument::LoadResult::kUnreadable) return;  // keep what it holds
   const std::string section = ModeSection(mode());
   file.SetString(section, "tool", std::to_string(tool_));
-  file.SetString(section, "jcolor", FormatColour(base_colour_));
-  file.SetString(section, "color", FormatColour(paint_colour_));
+  file.SetString(section, "jcolor", FormatUserColour(base_colour_));
+  file.SetString(section, "color", FormatUserColour(paint_colour_));
   file.Save(path);
 }
 
@@ -201,7 +143,7 @@ void UserColourModes::SetBaseColour(Colour colour) {
     if (!base_flag(profile, led)) continue;
     port_.TintKey(led, colour);
     lighting_.key_colours().Set(profile, led, colour);
-    file.SetString(section, std::to_string(led), FormatKeyEntry(colour, true));
+    file.SetString(section, std::to_string(led), FormatUserColourEntry({colour, true}));
   }
   if (readable) file.Save(path);
   WriteKeyColours(lighting_.commands(), mode(), lighting_.key_colours().Profile(profile));

@@ -2,6 +2,10 @@
 
 #include <dlfcn.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
 namespace talon {
 
 SharedLibrary::~SharedLibrary() {
@@ -22,6 +26,17 @@ bool SharedLibrary::Load(const std::string& name) {
 
 void* SharedLibrary::Symbol(const char* name) const {
   return handle_ != nullptr ? dlsym(handle_, name) : nullptr;
+}
+
+std::string LibrarySearchDescription() {
+  std::string where;
+  if (const char* path = std::getenv("LD_LIBRARY_PATH"); path != nullptr && *path != '\0') {
+    where += std::string("LD_LIBRARY_PATH (") + path + "), then ";
+  }
+  std::error_code ec;
+  const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  where += ec ? std::string("the program's folder") : self.parent_path().string();
+  return where;
 }
 
 }  // namespace talon

@@ -24,4 +24,8 @@ class SharedLibrary {
   std::string error_;
 };
 
+// Where a bare library name is looked for, for messages: "LD_LIBRARY_PATH (...), then <the
+// program's folder>".
+std::string LibrarySearchDescription();
+
 }  // namespace talon

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace talon {
@@ -57,6 +58,20 @@ fs::path LocalAppDataFolder() {
 fs::path UserConfigFolder() {
   fs::path path = AbsoluteFromEnv("XDG_CONFIG_HOME");
   return path.empty() ? HomeFolder() / ".config" : path;
+}
+
+fs::path UserRuntimeFolder() {
+  fs::path path = AbsoluteFromEnv("XDG_RUNTIME_DIR");
+  if (!path.empty()) return path;
+  path = fs::path("/tmp") / ("talon7x-" + std::to_string(::getuid()));
+  ::mkdir(path.c_str(), 0700);
+  // A folder in /tmp could have been made by anyone: use it only when it is ours and private.
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() ||
+      (st.st_mode & 077) != 0) {
+    return {};
+  }
+  return path;
 }
 
 }  // namespace talon

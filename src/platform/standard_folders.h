@@ -22,4 +22,9 @@ std::filesystem::path LocalAppDataFolder();
 // Replaces the registry's home: $XDG_CONFIG_HOME when it is an absolute path, else ~/.config.
 std::filesystem::path UserConfigFolder();
 
+// The user's private runtime folder for locks and sockets: $XDG_RUNTIME_DIR when it is an
+// absolute path, else /tmp/talon7x-<uid>, made with mode 0700 when missing. Empty when the
+// fallback exists but is not a folder of ours that only we can enter (someone else's, or a link).
+std::filesystem::path UserRuntimeFolder();
+
 }  // namespace talon

@@ -43,8 +43,8 @@ SkinPaths ComputeSkinPaths(const PathInputs& inputs) {
   p.composite_skin = skins / "Composite.ini";
   p.profile_skin = skins / "Profile.ini";
   p.colour_file_prefix = skins / "UserDengColor_";
-  p.background_process = p.program_folder / "KbWarden.exe";
-  p.firmware_updater = p.help_folder / "KbFwUpdater.exe";
+  p.background_process = p.program_folder / "KbWarden";
+  p.firmware_updater = p.help_folder / "KbFwUpdater";
 
   p.user_folder = inputs.local_app_data / kUserFolderName;
   p.user_settings_file = p.user_folder / "wskb.ini";

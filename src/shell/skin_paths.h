@@ -19,8 +19,10 @@ struct SkinPaths {
   std::filesystem::path composite_skin;      // Skins/Composite.ini
   std::filesystem::path profile_skin;        // Skins/Profile.ini
   std::filesystem::path colour_file_prefix;  // Skins/UserDengColor_ (+ digit + ".userd")
-  std::filesystem::path background_process;  // KbWarden.exe beside the program
-  std::filesystem::path firmware_updater;    // KbFwUpdater.exe in the help folder
+  std::filesystem::path
+      background_process;  // KbWarden beside the program (the maker's background helper)
+  std::filesystem::path
+      firmware_updater;  // KbFwUpdater in the help folder (the maker's firmware updater)
 
   std::filesystem::path user_folder;
   std::filesystem::path user_settings_file;    // wskb.ini

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "run_tool.h"
 #include "virtual_keyboard_control.h"
@@ -51,6 +53,12 @@ TEST_F(CtlTest, ExitCodesSayWhatIsMissing) {
   EXPECT_EQ(Ctl({}).exit_code, 1);
   EXPECT_EQ(Ctl({"frobnicate"}).exit_code, 1);
   EXPECT_EQ(Ctl({"info", "extra"}).exit_code, 1);
+  EXPECT_EQ(Ctl({"info", "--force"}).err,
+            "talon7x-ctl: unknown option --force\nusage: talon7x-ctl info\n");
+  const auto group = Ctl({"macro", "frobnicate"});
+  EXPECT_EQ(group.exit_code, 1);
+  EXPECT_NE(group.err.find("  talon7x-ctl macro delete ID|NAME [--force]\n"), std::string::npos)
+      << group.err;
 }
 
 TEST_F(CtlTest, ProfileSwitchSurvivesTheProcess) {
@@ -96,6 +104,36 @@ TEST_F(CtlTest, LightingArgumentsAreCheckedBeforeAnythingIsSent) {
     EXPECT_EQ(run.exit_code, 1) << argument;  // refused before looking for a keyboard
     EXPECT_NE(run.err.find(message), std::string::npos) << argument << ": " << run.err;
   }
+}
+
+// The README's command table is the manual's list: it must name exactly the commands, with the
+// same arguments, that --help prints, and give each an example of itself.
+TEST_F(CtlTest, HelpAndReadmeListTheSameCommands) {
+  const auto help = Ctl({"--help"});
+  ASSERT_EQ(help.exit_code, 0);
+  std::vector<std::string> from_help;
+  std::istringstream lines(help.out.substr(help.out.find("commands:\n") + 10));
+  for (std::string line; std::getline(lines, line) && !line.empty();) {
+    from_help.push_back(line.substr(2, line.find("  ", 2) - 2));
+  }
+  ASSERT_GE(from_help.size(), 14u) << help.out;
+
+  std::ifstream readme(std::string(TALON7X_SOURCE_DIR) + "/README.md");
+  std::vector<std::string> from_readme;
+  const std::string row = "| `talon7x-ctl ";
+  for (std::string line; std::getline(readme, line);) {
+    if (!line.starts_with(row)) continue;
+    std::string command = line.substr(row.size(), line.find('`', row.size()) - row.size());
+    for (std::size_t at; (at = command.find("\\|")) != std::string::npos;) command.erase(at, 1);
+    from_readme.push_back(command);
+    const std::size_t words = command.starts_with("macro ") ? 2 : 1;
+    std::size_t end = 0;
+    for (std::size_t w = 0; w < words; ++w) end = command.find(' ', end + 1);
+    const std::string name = command.substr(0, end);
+    EXPECT_NE(line.find("| `talon7x-ctl " + name, row.size()), std::string::npos)
+        << "no example of " << name;
+  }
+  EXPECT_EQ(from_readme, from_help);
 }
 
 }  // namespace

@@ -219,6 +219,12 @@ TEST_F(ProfileFileTest, WhatIsWrittenReadsBackTheSame) {
   }
   ASSERT_EQ(WriteProfileFile(back, second), 1);
   EXPECT_EQ(test::FileBytes(second), test::FileBytes(first));
+
+  // The same bytes from memory (a capture of the keyboard) load the same.
+  ProfileStore from_memory;
+  ASSERT_EQ(ReadProfileBytes(from_memory, test::FileBytes(first)), 1);
+  EXPECT_EQ(from_memory.Lock()->key_block.records, store.Lock()->key_block.records);
+  EXPECT_EQ(from_memory.Lock()->macros, store.Lock()->macros);
 }
 
 // A file with one macro and one launch string, then broken in one place per case.

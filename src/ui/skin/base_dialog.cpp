@@ -1,6 +1,7 @@
 #include "ui/skin/base_dialog.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
 
@@ -11,7 +12,33 @@ namespace talon {
 
 namespace {
 constexpr ColorRef kOutlineKey = Rgb(255, 255, 255);
+constexpr std::uint8_t kVkF1 = 0x70;
 }  // namespace
+
+const MessageMap& CBaseDialog::ClassMessageMap() {
+  static constexpr MessageEntry kMessages[] = {OnMessage<&CBaseDialog::OnHelpMessage>(msg::kHelp)};
+  static constexpr CommandEntry kCommands[] = {OnCommand<&CBaseDialog::OnOK>(kIdOk),
+                                               OnCommand<&CBaseDialog::OnCancel>(kIdCancel)};
+  static const MessageMap kMap{kMessages, kCommands, &MessageDialog::ClassMessageMap()};
+  return kMap;
+}
+
+LResult CBaseDialog::OnHelpMessage(WParam, LParam) {
+  OnHelp();
+  return 0;
+}
+
+void CBaseDialog::OnHelp() {
+  if (help_handler_) help_handler_();
+}
+
+bool CBaseDialog::PreTranslateKey(const KeyMessage& key) {
+  if (key.vk != kVkF1 || (key.message != msg::kKeyDown && key.message != msg::kSysKeyDown)) {
+    return false;
+  }
+  Post(msg::kHelp);
+  return true;
+}
 
 CBaseDialog::CBaseDialog(int template_id, QWidget* parent, std::filesystem::path skin_file,
                          std::filesystem::path image_folder)
@@ -96,10 +123,12 @@ FaceSheet CBaseDialog::CreateFaceSheet(const QImage& picture, const QWidget& ref
   return FaceSheet::Create(picture, reference.size());
 }
 
-void CBaseDialog::paintEvent(QPaintEvent*) {
+void CBaseDialog::paintEvent(QPaintEvent* event) {
   if (background_.isNull()) return;
   QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), background_);
+  // Only the parts asked for, rectangle by rectangle: a whole picture drawn through a clip of
+  // many small rectangles (the key picture's changing keys) costs far more.
+  for (const QRect& part : event->region()) painter.drawImage(part.topLeft(), background_, part);
 }
 
 void CBaseDialog::mousePressEvent(QMouseEvent* event) {

@@ -8,6 +8,7 @@
 #include <QPoint>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "shell/skin_ini_file.h"
@@ -22,6 +23,8 @@ class CBaseDialog : public MessageDialog {
   // DoModal's result when the dialog could not be initialised (a skin picture is missing or
   // unreadable); the program then ends with exit code 0.
   static constexpr int kInitFailed = -1;
+  static constexpr int kIdOk = 1;
+  static constexpr int kIdCancel = 2;
 
   CBaseDialog(int template_id, QWidget* parent, std::filesystem::path skin_file,
               std::filesystem::path image_folder);
@@ -42,6 +45,14 @@ class CBaseDialog : public MessageDialog {
   void accept() override { OnOK(); }
   void reject() override { OnCancel(); }
 
+  // Every window routes controls 1 and 2 to OnOK and OnCancel, and F1 (and the help message)
+  // to OnHelp, which runs the help handler: the program's help page.
+  static const MessageMap& ClassMessageMap();
+  const MessageMap& GetMessageMap() const override { return ClassMessageMap(); }
+  void SetHelpHandler(std::function<void()> handler) { help_handler_ = std::move(handler); }
+  virtual void OnHelp();
+  bool PreTranslateKey(const KeyMessage& key) override;
+
   static std::optional<QRegion> OutlineRegion(const QImage& picture, ColorRef key, int tolerance);
   static bool LoadSkinPicture(const std::filesystem::path& path, QImage& target);
   // A face sheet drawn to this window's coordinates: the reference's client size plus 100.
@@ -56,6 +67,7 @@ class CBaseDialog : public MessageDialog {
 
  protected:
   bool LoadSkin();
+  LResult OnHelpMessage(WParam w, LParam l);
   void ReleasePictures();
 
   void paintEvent(QPaintEvent* event) override;
@@ -68,6 +80,7 @@ class CBaseDialog : public MessageDialog {
   QImage outline_;
   CIniFile ini_;
   bool loading_ = false;
+  std::function<void()> help_handler_;
   std::filesystem::path skin_file_;
   std::filesystem::path image_folder_;
   int template_id_;

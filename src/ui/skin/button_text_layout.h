@@ -38,7 +38,7 @@ EdgeRect RotatedTextRect(EdgeRect r, int w, int h, int angle_tenths);
 
 // The point where the top-left corner of the unrotated text goes after RotatedTextRect: the
 // rectangle's left edge, and its bottom edge raised by h*cos t, which puts the rotated text's
-// centre on the original rectangle's centre.
+// centre on the unmoved rectangle's centre.
 QPoint RotatedTextOrigin(const EdgeRect& moved, int h, int angle_tenths);
 
 }  // namespace talon

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "platform/colour_channels.h"
+
 namespace talon {
 
 using ColorRef = std::uint32_t;
@@ -14,15 +16,6 @@ inline constexpr ColorRef kNoColor = 0xFFFFFFFF;
 constexpr ColorRef Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   return static_cast<ColorRef>(r) | (static_cast<ColorRef>(g) << 8) |
          (static_cast<ColorRef>(b) << 16);
-}
-constexpr std::uint8_t RedOf(ColorRef c) {
-  return c & 0xFF;
-}
-constexpr std::uint8_t GreenOf(ColorRef c) {
-  return (c >> 8) & 0xFF;
-}
-constexpr std::uint8_t BlueOf(ColorRef c) {
-  return (c >> 16) & 0xFF;
 }
 
 inline QColor ToQColor(ColorRef c) {

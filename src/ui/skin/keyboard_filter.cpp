@@ -1,7 +1,6 @@
 #include "ui/skin/keyboard_filter.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QKeyEvent>
 #include <QWidget>
 #include <QWindow>
@@ -78,11 +77,11 @@ bool KeyboardFilter::Filter(QWindow& window, const QKeyEvent& event) {
   for (QWidget* w = target; w != nullptr; w = w->parentWidget()) {
     if (auto* translator = dynamic_cast<KeyPreTranslator*>(w)) {
       if (translator->PreTranslateKey(key)) return true;
-    } else if (w->isWindow() && qobject_cast<QDialog*>(w) != nullptr) {
-      // A stock dialog (message box, file or colour dialog) takes its own keys: the windows
-      // that own it must not swallow its Enter and Escape.
-      break;
     }
+    // A window takes its own keys: the windows that own it (the main window under a dialog,
+    // a dialog under a message box or a drop-down's list) must not swallow its Enter and
+    // Escape.
+    if (w->isWindow()) break;
   }
   return false;
 }

@@ -2,9 +2,9 @@
 // The application-wide keyboard filter. Every key press and release on its way to a window is
 // first handed, as (virtual-key code, keystroke flags), to the installed keystroke hooks, most
 // recently installed first; then to the PreTranslateKey of each KeyPreTranslator on the way from
-// the focused widget up (a list editing a cell, the dialogs), innermost first, stopping at a stock
-// dialog (a message box or file dialog over one of ours keeps its keys). Any of them can swallow
-// it, and then no widget sees it.
+// the focused widget up to its window (a list editing a cell, the dialog), innermost first: the
+// windows under it (the main window under a dialog, a dialog under a message box or an open
+// drop-down list) never see its keys. Any of them can swallow it, and then no widget sees it.
 //
 // Auto-repeated releases (X11 sends a release before every repeated press) are not keystrokes
 // and are passed on untouched.

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include "ui/skin/control_binding.h"
 #include "ui/skin/keyboard_filter.h"
 #include "ui/skin/message_event.h"
 #include "ui/skin/window_timers.h"
@@ -11,12 +12,14 @@ namespace talon {
 
 MessageDialog::MessageDialog(QWidget* parent)
     : QDialog(parent),
-      timers_(
-          new WindowTimers(this, [this](std::uint32_t id) { WindowProc(msg::kTimer, id, 0); })) {
+      timers_(new WindowTimers(this, [this](std::uint32_t id) { WindowProc(msg::kTimer, id, 0); })),
+      send_gate_(std::make_shared<SendGate>()) {
   KeyboardFilter::Instance();
 }
 
-MessageDialog::~MessageDialog() = default;
+MessageDialog::~MessageDialog() {
+  AbandonSends();
+}
 
 const MessageMap& MessageDialog::GetMessageMap() const {
   return ClassMessageMap();
@@ -29,11 +32,24 @@ const MessageMap& MessageDialog::ClassMessageMap() {
 
 LResult MessageDialog::Send(MessageId message, WParam w, LParam l) {
   if (QThread::currentThread() == thread()) return WindowProc(message, w, l);
-  LResult result = 0;
-  QMetaObject::invokeMethod(
-      this, [this, message, w, l, &result] { result = WindowProc(message, w, l); },
-      Qt::BlockingQueuedConnection);
-  return result;
+  const std::shared_ptr<SendGate> gate = send_gate_;
+  auto call = std::make_shared<SentMessageEvent::Call>();
+  {
+    std::lock_guard lock(gate->mutex);
+    if (gate->closed) return 0;
+  }
+  QCoreApplication::postEvent(this, new SentMessageEvent(message, w, l, gate, call));
+  std::unique_lock lock(gate->mutex);
+  gate->changed.wait(lock, [&] { return call->done || gate->closed; });
+  return call->done ? call->result : 0;
+}
+
+void MessageDialog::AbandonSends() {
+  {
+    std::lock_guard lock(send_gate_->mutex);
+    send_gate_->closed = true;
+  }
+  send_gate_->changed.notify_all();
 }
 
 void MessageDialog::Post(MessageId message, WParam w, LParam l) {
@@ -63,6 +79,14 @@ bool MessageDialog::IsTimerRunning(std::uint32_t timer_id) const {
   return timers_->IsRunning(timer_id);
 }
 
+QWidget* MessageDialog::Control(int control_id) const {
+  if (control_id == 0) return nullptr;
+  for (QWidget* child : findChildren<QWidget*>()) {
+    if (ControlIdOf(*child) == control_id) return child;
+  }
+  return nullptr;
+}
+
 bool MessageDialog::PreTranslateKey(const KeyMessage&) {
   return false;
 }
@@ -85,6 +109,11 @@ bool MessageDialog::event(QEvent* e) {
   if (e->type() == MessageEvent::EventType()) {
     const auto* m = static_cast<const MessageEvent*>(e);
     WindowProc(m->message(), m->wparam(), m->lparam());
+    return true;
+  }
+  if (e->type() == SentMessageEvent::EventType()) {
+    auto* m = static_cast<SentMessageEvent*>(e);
+    if (!m->GateClosed()) m->Finish(WindowProc(m->message(), m->wparam(), m->lparam()));
     return true;
   }
   return QDialog::event(e);

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "ui/skin/control_binding.h"
 #include "ui/skin/png_button.h"
 
 namespace talon {
@@ -13,6 +14,10 @@ void MoveAndSize(QWidget& control, const ButtonInfo& info) {
   control.setGeometry(info.x, info.y, info.w, info.h);
 }
 
+void Bind(QWidget& control, int control_id) {
+  if (control_id != 0) BindControl(control, control_id);
+}
+
 void GiveFaces(CPngButton& button, int x, int y, const FaceSet& faces) {
   button.SetFaces(x, y, faces.normal, faces.hover, faces.pressed, faces.disabled, faces.other,
                   false);
@@ -20,23 +25,26 @@ void GiveFaces(CPngButton& button, int x, int y, const FaceSet& faces) {
 
 }  // namespace
 
-void PlaceImageButton(CPngButton& button, const ButtonInfo& info, const FaceSet& faces) {
+void PlaceImageButton(CPngButton& button, const ButtonInfo& info, const FaceSet& faces,
+                      int control_id) {
   MoveAndSize(button, info);
   GiveFaces(button, info.x, info.y, faces);
   if (info.IsLeftOut()) button.setEnabled(false);
+  Bind(button, control_id);
 }
 
 void PlaceImageButton(CPngButton& button, const CIniFile& skin, std::string_view key,
-                      const FaceSet& faces) {
-  PlaceImageButton(button, skin.GetButtonInfo(key), faces);
+                      const FaceSet& faces, int control_id) {
+  PlaceImageButton(button, skin.GetButtonInfo(key), faces, control_id);
 }
 
-void PlaceControl(QWidget& control, const ButtonInfo& info) {
+void PlaceControl(QWidget& control, const ButtonInfo& info, int control_id) {
   MoveAndSize(control, info);
+  Bind(control, control_id);
 }
 
-void PlaceControl(QWidget& control, const CIniFile& skin, std::string_view key) {
-  PlaceControl(control, skin.GetButtonInfo(key));
+void PlaceControl(QWidget& control, const CIniFile& skin, std::string_view key, int control_id) {
+  PlaceControl(control, skin.GetButtonInfo(key), control_id);
 }
 
 void PlaceControlAt(QWidget& control, const ButtonInfo& info) {

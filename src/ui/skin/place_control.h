@@ -23,15 +23,20 @@ struct FaceSet {
   const FaceSheet* other = nullptr;
 };
 
+// Every placing function takes an optional control id: when given (not 0), the control gets it
+// and its clicks, choices and edits are bound to the dialog as commands (BindControl), so a
+// control is wired where it is placed.
+
 // Image button: moved and sized to the rectangle (no repaint), its faces cut from the sheets at
 // x, y; disabled when the skin leaves it out (x = 1 and y = 1).
-void PlaceImageButton(CPngButton& button, const ButtonInfo& info, const FaceSet& faces);
+void PlaceImageButton(CPngButton& button, const ButtonInfo& info, const FaceSet& faces,
+                      int control_id = 0);
 void PlaceImageButton(CPngButton& button, const CIniFile& skin, std::string_view key,
-                      const FaceSet& faces);
+                      const FaceSet& faces, int control_id = 0);
 
 // Plain control: moved and sized (no repaint).
-void PlaceControl(QWidget& control, const ButtonInfo& info);
-void PlaceControl(QWidget& control, const CIniFile& skin, std::string_view key);
+void PlaceControl(QWidget& control, const ButtonInfo& info, int control_id = 0);
+void PlaceControl(QWidget& control, const CIniFile& skin, std::string_view key, int control_id = 0);
 
 // Position only: moved to x, y keeping its size, and repainted.
 void PlaceControlAt(QWidget& control, const ButtonInfo& info);

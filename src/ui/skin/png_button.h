@@ -1,9 +1,11 @@
 #pragma once
 // CPngButton: the skinned push button. It owns no pictures: for its state it shows the part of
 // one of the dialog's FaceSheets that lies under it, optionally with its caption over it in a
-// state colour, font and angle; or, when outlined, only a coloured frame. Its tooltip pops up as
-// soon as the mouse rests on it, and a double-click counts as two clicks.
+// state colour, font and angle. Its outline is a tint: a wash of colour over the face that
+// keeps a light legend readable (the key picture's lighting preview and painted keys). Its
+// tooltip pops up as soon as the mouse rests on it, and a double-click counts as two clicks.
 #include <QAbstractButton>
+#include <QImage>
 #include <QString>
 
 #include <cstdint>
@@ -20,6 +22,8 @@ class CPngButton : public QAbstractButton {
  public:
   // Called after every draw with whether the normal face was the one drawn.
   using DrawCallback = std::function<void(CPngButton& button, bool normal_face)>;
+  // Called when the mouse comes onto the button (true) and when it leaves it (false).
+  using HoverCallback = std::function<void(CPngButton& button, bool entered)>;
 
   struct FaceChoice {
     const FaceSheet* face = nullptr;
@@ -41,15 +45,21 @@ class CPngButton : public QAbstractButton {
   // hover and press.
   void SetAlternateFaces(const FaceSheet* a, const FaceSheet* b, bool mode, bool selector,
                          bool redraw = true);
+  // Repaints only when the state changes.
   void SetOtherState(bool on, bool redraw = true);
   void SetTextStyle(bool text, int size, const QString& face_name, ColorRef normal, ColorRef hover,
                     ColorRef pressed, ColorRef disabled, ColorRef other, std::uint32_t format = 37);
   void SetTextAngle(int tenths_of_degree, bool rotated);
-  // Level is the owner's number carried along (capped at 100 when the outline is on).
-  void SetOutline(ColorRef colour, int level, bool on);
+  // The tint: `colour` washed over the face with strength `level` (0-100; capped at 100 when
+  // on), or none when off. Repaints only when the look changes: setting the same tint again,
+  // or changing the colour of a tint that is off, paints nothing. True when the look changed;
+  // without `redraw` the owner repaints it (many buttons at once, in one update).
+  bool SetOutline(ColorRef colour, int level, bool on, bool redraw = true);
   // An empty text changes nothing.
   void SetTooltip(const QString& text, bool activate = true);
   void SetDrawCallback(DrawCallback callback) { draw_callback_ = std::move(callback); }
+  void SetHoverCallback(HoverCallback callback) { hover_callback_ = std::move(callback); }
+  // Schedules a repaint; many buttons redrawn together are painted in one pass.
   void Redraw();
 
   // The face and text colour for the current state, first match wins: disabled, alternate
@@ -77,7 +87,8 @@ class CPngButton : public QAbstractButton {
   void OnMouseHover();
   void OnMouseLeave();
   void ClearMouseFlags();
-  void Draw(bool now);
+  void Draw(bool redraw);
+  const QImage& TintedFace(const QImage& sheet, const QRect& source);
   void DrawText(QPainter& painter, ColorRef colour);
   void PopTooltip();
 
@@ -109,11 +120,13 @@ class CPngButton : public QAbstractButton {
   int text_angle_ = 0;
   bool rotated_ = false;
   DrawCallback draw_callback_;
+  HoverCallback hover_callback_;
   QString tooltip_text_;
   bool tooltip_active_ = false;
   bool outline_ = false;
   ColorRef outline_colour_ = 0;
   int outline_level_ = 0;
+  QImage tinted_;  // the face under the tint, kept between paints
   QTimer* hover_timer_;
 };
 

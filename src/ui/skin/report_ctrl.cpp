@@ -46,6 +46,8 @@ int CReportCtrl::InsertColumn(int index, const QString& header, Qt::Alignment al
                               int width) {
   index = std::clamp(index, 0, columnCount());
   insertColumn(index);
+  new_row_text_.insert(new_row_text_.begin() + index, QVariant());
+  new_row_back_.insert(new_row_back_.begin() + index, QVariant());
   auto* head = new QTableWidgetItem(header);
   head->setTextAlignment(alignment | Qt::AlignVCenter);
   setHorizontalHeaderItem(index, head);
@@ -68,6 +70,8 @@ void CReportCtrl::FillRow(int row) {
     if (item(row, column) != nullptr) continue;
     auto* cell = new QTableWidgetItem;
     cell->setFlags(CellFlags());
+    cell->setData(Qt::ForegroundRole, new_row_text_[column]);
+    cell->setData(Qt::BackgroundRole, new_row_back_[column]);
     if (QTableWidgetItem* head = horizontalHeaderItem(column)) {
       cell->setTextAlignment(Qt::Alignment(head->textAlignment()));
     }
@@ -144,17 +148,23 @@ void CReportCtrl::ForEachCell(int row, int column,
   }
 }
 
-void CReportCtrl::SetItemTextColor(int row, int column, ColorRef colour, bool redraw) {
+void CReportCtrl::SetCellColours(int row, int column, int role, ColorRef colour,
+                                 std::vector<QVariant>& new_rows) {
   const QVariant value = colour == kNoColor ? QVariant() : QVariant(QBrush(ToQColor(colour)));
-  ForEachCell(row, column,
-              [&](QTableWidgetItem& cell) { cell.setData(Qt::ForegroundRole, value); });
+  ForEachCell(row, column, [&](QTableWidgetItem& cell) { cell.setData(role, value); });
+  if (row >= 0) return;
+  for (int c = 0; c < static_cast<int>(new_rows.size()); ++c) {
+    if (column < 0 || column == c) new_rows[c] = value;
+  }
+}
+
+void CReportCtrl::SetItemTextColor(int row, int column, ColorRef colour, bool redraw) {
+  SetCellColours(row, column, Qt::ForegroundRole, colour, new_row_text_);
   if (redraw) viewport()->update();
 }
 
 void CReportCtrl::SetItemBkColor(int row, int column, ColorRef colour, bool redraw) {
-  const QVariant value = colour == kNoColor ? QVariant() : QVariant(QBrush(ToQColor(colour)));
-  ForEachCell(row, column,
-              [&](QTableWidgetItem& cell) { cell.setData(Qt::BackgroundRole, value); });
+  SetCellColours(row, column, Qt::BackgroundRole, colour, new_row_back_);
   if (redraw) viewport()->update();
 }
 

@@ -65,7 +65,8 @@ class CReportCtrl : public QTableWidget, public KeyPreTranslator {
   bool MoveItem(int from, int to);
   int GetItemCount() const { return rowCount(); }
 
-  // Colours; row or column -1 means all, colour kNoColor the system default.
+  // Colours; row or column -1 means all, colour kNoColor the system default. A colour set for
+  // all rows is also what rows inserted later start with.
   void SetItemTextColor(int row, int column, ColorRef colour, bool redraw = true);
   void SetItemBkColor(int row, int column, ColorRef colour, bool redraw = true);
   ColorRef GetItemTextColor(int row, int column) const;
@@ -127,6 +128,8 @@ class CReportCtrl : public QTableWidget, public KeyPreTranslator {
   QTableWidgetItem* Cell(int row, int column) const;
   void FillRow(int row);
   void ForEachCell(int row, int column, const std::function<void(QTableWidgetItem&)>& act);
+  void SetCellColours(int row, int column, int role, ColorRef colour,
+                      std::vector<QVariant>& new_rows);
   bool IsTicked(int row) const;
   void SetTicked(int row, bool ticked);
   bool IsSelected(int row) const;
@@ -142,6 +145,9 @@ class CReportCtrl : public QTableWidget, public KeyPreTranslator {
   int edit_column_ = -1;
   TickMode tick_mode_ = TickMode::kNone;
   Qt::Alignment edit_alignment_ = Qt::AlignLeft;
+  // Per column: what rows inserted later take (an invalid value: the system default).
+  std::vector<QVariant> new_row_text_;
+  std::vector<QVariant> new_row_back_;
   std::vector<QPixmap> images_;
   std::vector<QPixmap> header_images_;
   QWidget* owner_ = nullptr;

@@ -19,6 +19,7 @@ inline constexpr MessageId kSysKeyDown = 0x0104;
 inline constexpr MessageId kSysKeyUp = 0x0105;
 inline constexpr MessageId kCommand = 0x0111;  // wParam = control id | notification << 16
 inline constexpr MessageId kTimer = 0x0113;    // wParam = timer id
+inline constexpr MessageId kHelp = 0x0053;     // F1 or a help button: open the help page
 }  // namespace msg
 
 // What a control reports to its dialog, with the codes the dialogs were designed with.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <mutex>
 
 class QTimer;
 
@@ -21,11 +22,18 @@ class WindowTimers : public QObject {
   // Both must run on the thread the object lives on.
   void Set(std::uint32_t timer_id, int milliseconds);
   bool Kill(std::uint32_t timer_id);
+  // Callable from any thread.
   bool IsRunning(std::uint32_t timer_id) const;
 
  private:
   Callback on_timer_;
-  std::map<std::uint32_t, QTimer*> timers_;
+  // Changed on the owner's thread only; the lock is for readers on other threads.
+  mutable std::mutex mutex_;
+  struct Entry {
+    QTimer* timer = nullptr;
+    bool running = false;
+  };
+  std::map<std::uint32_t, Entry> timers_;
 };
 
 }  // namespace talon

@@ -205,5 +205,32 @@ TEST_F(BaseDialogTest, PlacingControlsFromTheSkinFile) {
   EXPECT_EQ(plain.geometry(), QRect(100, 10, 70, 30));
 }
 
+TEST_F(BaseDialogTest, PlacedButtonsOneAndTwoCloseTheDialogAndF1AsksForHelp) {
+  const test::TestSkin skin = test::WriteTestSkin(Folder());
+  const CIniFile ini(skin.ini);
+  FaceSheet normal;
+  const FaceSet faces{&normal, &normal, &normal, &normal, &normal};
+  for (const int id : {CBaseDialog::kIdOk, CBaseDialog::kIdCancel}) {
+    CBaseDialog dialog(1, nullptr, skin.ini, skin.folder);
+    int helped = 0;
+    dialog.SetHelpHandler([&] { ++helped; });
+    auto* button = new CPngButton(&dialog);
+    PlaceImageButton(*button, ini, "CONTROL_OK", faces, id);
+    ASSERT_TRUE(dialog.Open());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(dialog.Control(id), button);
+
+    QTest::keyClick(dialog.windowHandle(), Qt::Key_F1);
+    test::Spin(20);
+    EXPECT_EQ(helped, 1) << id;
+    EXPECT_TRUE(dialog.isVisible());
+
+    button->click();
+    EXPECT_FALSE(dialog.isVisible()) << id;
+    EXPECT_EQ(dialog.result(), id == CBaseDialog::kIdOk ? QDialog::Accepted : QDialog::Rejected);
+    EXPECT_TRUE(dialog.Background().isNull());  // pictures released on closing
+  }
+}
+
 }  // namespace
 }  // namespace talon

@@ -1,10 +1,13 @@
 // The message layer: routing tables, tags, Send and Post across threads, timers, commands from
 // bound controls and the keyboard filter.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +68,7 @@ class BaseTestDialog : public MessageDialog {
 class TestDialog : public BaseTestDialog {
  public:
   bool swallow_enter = false;
+  bool swallow_escape = false;
   bool kill_timer_in_handler = true;
 
   static const MessageMap& ClassMessageMap() {
@@ -83,7 +87,7 @@ class TestDialog : public BaseTestDialog {
 
   bool PreTranslateKey(const KeyMessage& key) override {
     Record(key.message == msg::kKeyDown ? "key-down" : "key-up", key.vk, key.flags);
-    return swallow_enter && key.vk == 0x0D;
+    return (swallow_enter && key.vk == 0x0D) || (swallow_escape && key.vk == 0x1B);
   }
 
  private:
@@ -190,6 +194,43 @@ TEST_F(MessageLayerTest, SendToAWindowDestroyedBeforeHandlingReturnsZero) {
   EXPECT_EQ(result.load(), 0);
 }
 
+TEST_F(MessageLayerTest, AbandonedSendsReleaseTheirSenders) {
+  // A sender blocked on a window that will not handle it any more (the window is closing and
+  // waits for the sender's thread) gets 0 instead of waiting for ever.
+  std::atomic<LResult> blocked{-1};
+  std::thread sender([&] { blocked = dialog.Send(kSliderMessage, 1, 1); });
+  QThread::msleep(30);
+  dialog.AbandonSends();
+  sender.join();
+  EXPECT_EQ(blocked.load(), 0);
+  // Later sends from other threads return at once; the queued one is never handled.
+  std::thread late([&] { blocked = dialog.Send(kSliderMessage, 2, 2); });
+  late.join();
+  EXPECT_EQ(blocked.load(), 0);
+  test::Spin(20);
+  EXPECT_TRUE(dialog.calls.empty());
+  // The window's own thread still runs its messages.
+  EXPECT_EQ(dialog.Send(kSliderMessage, 3, 3), 2);
+}
+
+TEST_F(MessageLayerTest, TimerRestartsReuseOneTimerAndReportRunningToAnyThread) {
+  dialog.kill_timer_in_handler = false;
+  dialog.SetTimer(1052, 1000);
+  const auto timers_before = dialog.findChildren<QTimer*>().size();
+  for (int i = 0; i < 20; ++i) {
+    dialog.KillTimer(1052);
+    dialog.SetTimer(1052, 1000);
+  }
+  test::Spin(10);
+  EXPECT_EQ(dialog.findChildren<QTimer*>().size(), timers_before);
+  std::atomic<bool> running_seen{false};
+  std::thread reader([&] { running_seen = dialog.IsTimerRunning(1052); });
+  reader.join();
+  EXPECT_TRUE(running_seen.load());
+  dialog.KillTimer(1052);
+  EXPECT_FALSE(dialog.IsTimerRunning(1052));
+}
+
 TEST_F(MessageLayerTest, TimersDeliverTheirIds) {
   dialog.SetTimer(1051, 0);  // once: the handler kills it
   dialog.kill_timer_in_handler = true;
@@ -232,6 +273,10 @@ TEST_F(MessageLayerTest, BoundControlsSendCommands) {
   for (const Call& c : dialog.calls) seen.push_back(c.what);
   EXPECT_EQ(seen, (std::vector<std::string>{"apply", "effect", "red"}));
   EXPECT_EQ(ControlIdOf(*effect), 1146);
+  EXPECT_EQ(dialog.Control(1146), effect);
+  EXPECT_EQ(dialog.ControlAs<QLineEdit>(1208), red);
+  EXPECT_EQ(dialog.ControlAs<QLineEdit>(1006), nullptr);
+  EXPECT_EQ(dialog.Control(4242), nullptr);
 }
 
 TEST_F(MessageLayerTest, KeyboardFilterSwallowsBeforeWidgetsAndHooksComeFirst) {
@@ -275,6 +320,61 @@ TEST_F(MessageLayerTest, KeyboardFilterSwallowsBeforeWidgetsAndHooksComeFirst) {
   EXPECT_FALSE(KeyboardFilter::Instance().RemoveHook(handle));
   QTest::keyClick(dialog.windowHandle(), Qt::Key_B);
   EXPECT_EQ(edit->text(), "ba");  // Home moved the cursor
+}
+
+TEST_F(MessageLayerTest, ADialogsKeysNeverReachTheWindowUnderIt) {
+  TestDialog child;
+  child.setParent(&dialog, Qt::Dialog);
+  dialog.swallow_escape = true;
+  dialog.show();
+  child.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&child));
+  QTest::keyClick(child.windowHandle(), Qt::Key_Escape);
+  EXPECT_TRUE(dialog.calls.empty());
+  ASSERT_EQ(child.calls.size(), 2u);
+  EXPECT_EQ(child.calls[0].w, 0x1Bu);
+  EXPECT_FALSE(child.isVisible());  // not swallowed: the dialog's own Escape closed it
+}
+
+TEST_F(MessageLayerTest, AnOpenPopupTakesEnterAndEscapeBeforeItsDialog) {
+  // A drop-down's list takes Enter and Escape before any key press is delivered (as a shortcut
+  // override); a menu, like other pop-ups, only from the key press itself.
+  auto* combo = new QComboBox(&dialog);
+  combo->addItems({"one", "two", "three"});
+  QMenu menu(&dialog);
+  QAction* first = menu.addAction("first");
+  QAction* second = menu.addAction("second");
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  dialog.swallow_enter = true;
+  dialog.swallow_escape = true;
+
+  combo->showPopup();
+  QWidget* list = combo->view()->window();
+  ASSERT_TRUE(test::SpinUntil([&] { return list->isVisible(); }));
+  QTest::keyClick(list->windowHandle(), Qt::Key_Down);
+  QTest::keyClick(list->windowHandle(), Qt::Key_Return);
+  EXPECT_TRUE(test::SpinUntil([&] { return !list->isVisible(); }));
+  EXPECT_EQ(combo->currentIndex(), 1);
+
+  QAction* triggered = nullptr;
+  QObject::connect(&menu, &QMenu::triggered, &menu, [&](QAction* a) { triggered = a; });
+  menu.popup(dialog.mapToGlobal(QPoint(10, 10)));
+  ASSERT_TRUE(test::SpinUntil([&] { return menu.isVisible(); }));
+  menu.setActiveAction(first);
+  QTest::keyClick(menu.windowHandle(), Qt::Key_Down);
+  QTest::keyClick(menu.windowHandle(), Qt::Key_Return);
+  EXPECT_TRUE(test::SpinUntil([&] { return !menu.isVisible(); }));
+  EXPECT_EQ(triggered, second);
+
+  triggered = nullptr;
+  menu.popup(dialog.mapToGlobal(QPoint(10, 10)));
+  ASSERT_TRUE(test::SpinUntil([&] { return menu.isVisible(); }));
+  QTest::keyClick(menu.windowHandle(), Qt::Key_Escape);
+  EXPECT_TRUE(test::SpinUntil([&] { return !menu.isVisible(); }));
+  EXPECT_EQ(triggered, nullptr);
+  // The dialog's filter never saw the pop-ups' keys.
+  for (const Call& call : dialog.calls) EXPECT_NE(call.what, "key-down");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// CPngButton: face choice, where faces are cut, outline, text, tooltip and clicks.
+// CPngButton: face choice, where faces are cut, tint, text, tooltip and clicks.
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
@@ -89,8 +89,8 @@ TEST_F(PngButtonTest, FaceChoiceFirstMatchWins) {
     button->setEnabled(c.enabled);
     button->setDown(c.down);
     button->Redraw();
-    EXPECT_EQ(button->CurrentFace(), c.expected) << c.what;
     EXPECT_EQ(Shown(), c.expected->Image().pixelColor(0, 0)) << c.what;
+    EXPECT_EQ(button->CurrentFace(), c.expected) << c.what;
     button->setDown(false);
   }
 }
@@ -108,26 +108,32 @@ TEST_F(PngButtonTest, FacesAreCutOnePixelUpAndLeftOfTheSkinPosition) {
   EXPECT_EQ(shown.pixelColor(39, 29), QColor(68, 68, 99));
 }
 
-TEST_F(PngButtonTest, OutlineShowsOnlyTheFrameWhateverTheState) {
+TEST_F(PngButtonTest, TintWashesTheFaceAndKeepsALightLegendLight) {
+  // A dark key cap with a white legend in the middle, as every state's face.
+  QImage picture(kWindow, QImage::Format_RGB32);
+  picture.fill(QColor(40, 40, 40));
+  for (int y = 20; y < 26; ++y) {
+    for (int x = 35; x < 41; ++x) picture.setPixelColor(x, y, Qt::white);
+  }
+  const FaceSheet key = FaceSheet::Create(picture, kWindow);
+  button->SetFaces(20, 10, &key, &key, &key, &key, &key);
   button->SetOutline(Rgb(0, 0, 255), 250, true);
   EXPECT_EQ(button->OutlineLevel(), 100);
+  button->SetOutline(Rgb(0, 0, 255), 50, true);
   for (bool down : {false, true}) {
     button->setDown(down);
-    const QImage shown = window.grab(button->geometry()).toImage();
-    EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::blue));
-    EXPECT_EQ(shown.pixelColor(1, 15), QColor(Qt::blue));
-    EXPECT_EQ(shown.pixelColor(38, 28), QColor(Qt::blue));
-    EXPECT_EQ(shown.pixelColor(37, 15), QColor(Qt::blue));
-    // Inside the frame, and the last column and row, the window behind shows, not a face.
-    EXPECT_EQ(shown.pixelColor(2, 2), QColor(Qt::white));
-    EXPECT_EQ(shown.pixelColor(20, 15), QColor(Qt::white));
-    EXPECT_EQ(shown.pixelColor(36, 26), QColor(Qt::white));
-    EXPECT_EQ(shown.pixelColor(39, 29), QColor(Qt::white));
+    const QImage shown = button->grab().toImage();
+    // Half of the brighter of face and tint in each channel, half the face.
+    EXPECT_NEAR(shown.pixelColor(5, 15).blue(), (255 + 40) / 2, 2);
+    EXPECT_EQ(shown.pixelColor(5, 15).red(), 40);
+    EXPECT_EQ(shown.pixelColor(16, 12), QColor(Qt::white));  // the legend
+    // The corner outside the cap's rounded edge keeps its face.
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(40, 40, 40));
   }
   button->setDown(false);
   button->SetOutline(Rgb(0, 0, 255), 250, false);
   EXPECT_EQ(button->OutlineLevel(), 250);
-  EXPECT_EQ(Shown(), QColor(Qt::red));
+  EXPECT_EQ(Shown(QPoint(5, 15)), QColor(40, 40, 40));
 }
 
 TEST_F(PngButtonTest, DoubleClickGivesTwoClicks) {
@@ -174,14 +180,67 @@ TEST_F(PngButtonTest, TooltipPopsAtOnceOnEveryHover) {
   }
   button->SetTooltip("", true);  // an empty text changes nothing
   EXPECT_EQ(button->Tooltip(), "Help");
+
+  // A tooltip switched off stays off on hover, and comes back once switched on again.
+  button->SetTooltip("Help", false);
+  ASSERT_TRUE(test::SpinUntil([] { return !QToolTip::isVisible(); }));
+  Hover();
+  EXPECT_FALSE(QToolTip::isVisible());
+  Leave();
+  test::Spin(5);
+  button->SetTooltip("Help again", true);
+  Hover();
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), "Help again");
+  Leave();
+  QToolTip::hideText();
 }
 
 TEST_F(PngButtonTest, DrawCallbackLearnsWhetherTheNormalFaceWasDrawn) {
   std::vector<bool> calls;
   button->SetDrawCallback([&](CPngButton&, bool normal_face) { calls.push_back(normal_face); });
   button->Redraw();
+  test::Spin(20);
   button->SetOtherState(true, false);
   button->Redraw();
+  test::Spin(20);
+  EXPECT_EQ(calls, (std::vector<bool>{true, false}));
+}
+
+TEST_F(PngButtonTest, RepaintsAreScheduledAndOnlyForChanges) {
+  int paints = 0;
+  button->SetDrawCallback([&](CPngButton&, bool) { ++paints; });
+  test::Spin(20);
+  paints = 0;
+  // Setting what is already set schedules nothing, nor does recolouring a tint that is off.
+  button->SetOtherState(false);
+  button->SetOutline(0, 0, false);
+  button->SetOutline(Rgb(9, 9, 9), 50, false);
+  test::Spin(20);
+  EXPECT_EQ(paints, 0);
+  // Several changes before the event loop runs cost one paint.
+  button->SetOtherState(true);
+  button->SetOutline(Rgb(0, 0, 255), 50, true);
+  button->Redraw();
+  EXPECT_EQ(paints, 0);
+  test::Spin(20);
+  EXPECT_EQ(paints, 1);
+  // The same tint again paints nothing; another colour does.
+  button->SetOutline(Rgb(0, 0, 255), 50, true);
+  test::Spin(20);
+  EXPECT_EQ(paints, 1);
+  button->SetOutline(Rgb(0, 255, 0), 50, true);
+  test::Spin(20);
+  EXPECT_EQ(paints, 2);
+}
+
+TEST_F(PngButtonTest, HoverCallbackSeesEnterAndLeaveOnce) {
+  std::vector<bool> calls;
+  button->SetHoverCallback([&](CPngButton&, bool entered) { calls.push_back(entered); });
+  Hover();
+  Hover();  // moving about on the button is not a second entry
+  Leave();
+  Leave();
   EXPECT_EQ(calls, (std::vector<bool>{true, false}));
 }
 

@@ -324,6 +324,20 @@ TEST_F(ReportCtrlTest, CellColoursWithAllRowsAndDefaults) {
   EXPECT_EQ(shown.pixelColor(list.CellRect(3, 1).topLeft() + QPoint(2, 2)), QColor(Qt::red));
   list.SetItemBkColor(3, 1, kNoColor);
   EXPECT_EQ(list.GetItemBkColor(3, 1), kNoColor);
+
+  // Rows inserted later start with the colours set for all rows, not one set for a single row.
+  list.SetItemTextColor(-1, -1, Rgb(128, 128, 128));
+  const int added = list.InsertItem(list.GetItemCount(), "later");
+  const int first = list.InsertItem(0, "first");
+  for (int row : {first, added + 1}) {
+    EXPECT_EQ(list.GetItemBkColor(row, 1), Rgb(255, 0, 0)) << row;
+    EXPECT_EQ(list.GetItemBkColor(row, 0), kNoColor) << row;
+    for (int column = 0; column < 3; ++column) {
+      EXPECT_EQ(list.GetItemTextColor(row, column), Rgb(128, 128, 128)) << row;
+    }
+  }
+  list.SetItemTextColor(-1, 0, kNoColor);
+  EXPECT_EQ(list.GetItemTextColor(list.InsertItem(0, "plain"), 0), kNoColor);
 }
 
 }  // namespace
