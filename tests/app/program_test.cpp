@@ -34,23 +34,8 @@ std::string Program() {
 class Process {
  public:
   Process(const std::string& program, const std::vector<std::string>& args,
-          const std::map<std::string, std::string>& env) {
-    pid_ = fork();
-    if (pid_ == 0) {
-      for (const auto& [name, value] : env) {
-        if (value.empty()) {
-          unsetenv(name.c_str());
-        } else {
-          setenv(name.c_str(), value.c_str(), 1);
-        }
-      }
-      std::vector<char*> argv{const_cast<char*>(program.c_str())};
-      for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-      argv.push_back(nullptr);
-      execv(program.c_str(), argv.data());
-      _exit(127);
-    }
-  }
+          const std::map<std::string, std::string>& env)
+      : pid_(test::StartTool(program, args, env)) {}
   ~Process() {
     if (!exit_code_ && pid_ > 0) {
       kill(pid_, SIGKILL);

@@ -29,6 +29,27 @@ std::string VkbPath() {
   return std::string(TALON7X_BUILD_DIR) + "/talon7x-vkb";
 }
 
+pid_t StartTool(const std::string& program, const std::vector<std::string>& args,
+                const std::map<std::string, std::string>& env, std::array<int, 3> stdio) {
+  const pid_t pid = fork();
+  if (pid != 0) return pid;
+  for (int fd = 0; fd < 3; ++fd) {
+    if (stdio[fd] >= 0) dup2(stdio[fd], fd);
+  }
+  for (const auto& [name, value] : env) {
+    if (value.empty()) {
+      unsetenv(name.c_str());
+    } else {
+      setenv(name.c_str(), value.c_str(), 1);
+    }
+  }
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  execv(program.c_str(), argv.data());
+  _exit(127);
+}
+
 ToolRun RunTool(const std::string& program, const std::vector<std::string>& args,
                 const std::map<std::string, std::string>& env, const std::string& input) {
   char out_name[] = "/tmp/talon7x-tool-out-XXXXXX";
@@ -45,24 +66,7 @@ ToolRun RunTool(const std::string& program, const std::vector<std::string>& args
     lseek(in_fd, 0, SEEK_SET);
   }
   ToolRun run;
-  const pid_t pid = fork();
-  if (pid == 0) {
-    dup2(in_fd, STDIN_FILENO);
-    dup2(out_fd, STDOUT_FILENO);
-    dup2(err_fd, STDERR_FILENO);
-    for (const auto& [name, value] : env) {
-      if (value.empty()) {
-        unsetenv(name.c_str());
-      } else {
-        setenv(name.c_str(), value.c_str(), 1);
-      }
-    }
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execv(program.c_str(), argv.data());
-    _exit(127);
-  }
+  const pid_t pid = StartTool(program, args, env, {in_fd, out_fd, err_fd});
   int status = 0;
   if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
     run.exit_code = WEXITSTATUS(status);
