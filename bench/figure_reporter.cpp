@@ -29,7 +29,16 @@ void FigureReporter::ReportRuns(const std::vector<Run>& runs) {
     add(prefix_ + "." + name, benchmark::GetTimeUnitString(run.time_unit),
         run.GetAdjustedRealTime());
     for (const auto& [counter, value] : run.counters) {
-      add(prefix_ + "." + name + "." + counter, "", value.value);
+      std::string key = counter;
+      std::string unit;
+      for (const char* time_unit : {"us", "ms"}) {
+        const std::string ending = std::string("_") + time_unit;
+        if (key.size() > ending.size() && key.ends_with(ending)) {
+          key.erase(key.size() - ending.size());
+          unit = time_unit;
+        }
+      }
+      add(prefix_ + "." + name + "." + key, unit, value.value);
     }
   }
 }

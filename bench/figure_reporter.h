@@ -1,7 +1,8 @@
 #pragma once
 // A Google Benchmark reporter that turns the repetitions of each benchmark into figure lines
 // (figures.h): its time per iteration as "<prefix>.<benchmark>" and each user counter as
-// "<prefix>.<benchmark>.<counter>", each with the median and spread over the repetitions.
+// "<prefix>.<benchmark>.<counter>", each with the median and spread over the repetitions. A
+// counter whose name ends in "_us" or "_ms" is a time in that unit, named without the ending.
 #include <benchmark/benchmark.h>
 
 #include <map>

@@ -38,6 +38,19 @@ VirtualKeyboard::VirtualKeyboard() {
   Bind(library, "KbSimSetLatency", set_latency_);
   Bind(library, "KbSimFrameCount", frame_count_);
   Bind(library, "KbSimClearLog", clear_log_);
+  Bind(library, "KbSimAnswerTimes", answer_times_);
+}
+
+std::chrono::nanoseconds VirtualKeyboard::Waited() const {
+  std::uint64_t waited = 0;
+  answer_times_(&waited, nullptr);
+  return std::chrono::nanoseconds(waited);
+}
+
+std::chrono::nanoseconds VirtualKeyboard::Held() const {
+  std::uint64_t held = 0;
+  answer_times_(nullptr, &held);
+  return std::chrono::nanoseconds(held);
 }
 
 DeviceLink& StartedLink() {

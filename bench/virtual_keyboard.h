@@ -1,7 +1,9 @@
 #pragma once
 // The benchmarks' way into the virtual keyboard behind libKbBridge.so (the same library object
-// the device link binds): its answer latency and the log of the reports it received. A run on
-// any other build of the library ends with a message, since nothing could be counted.
+// the device link binds): its answer latency, the log of the reports it received and the time
+// its answers cost it. A run on any other build of the library ends with a message, since
+// nothing could be counted.
+#include <chrono>
 #include <cstdint>
 
 #include "device/device_link.h"
@@ -17,6 +19,11 @@ class VirtualKeyboard {
   void SetLatency(std::uint32_t microseconds) const { set_latency_(microseconds); }
   std::uint32_t FrameCount() const { return frame_count_(); }
   void ClearLog() const { clear_log_(); }
+  // Running totals (take differences): the time the keyboard waited before its answers (its
+  // latency as slept), and the time its answers spent in it from their reports' acceptance
+  // until their callbacks were called.
+  std::chrono::nanoseconds Waited() const;
+  std::chrono::nanoseconds Held() const;
 
  private:
   VirtualKeyboard();
@@ -24,6 +31,7 @@ class VirtualKeyboard {
   void (*set_latency_)(std::uint32_t) = nullptr;
   std::uint32_t (*frame_count_)() = nullptr;
   void (*clear_log_)() = nullptr;
+  void (*answer_times_)(std::uint64_t*, std::uint64_t*) = nullptr;
 };
 
 // A started link to the virtual keyboard with the program's own timings, kept until the process
