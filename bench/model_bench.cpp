@@ -68,7 +68,10 @@ void BM_ProfileLoadSave(benchmark::State& state) {
   const fs::path folder = ScratchFolder();
   const fs::path path = folder / "largest.vxp";
   ProfileStore back;
+  std::uint32_t generation = 0;
   for (auto _ : state) {
+    // A file that already holds what is saved is left alone: each save must differ.
+    store.Lock()->macros.back().actions.back().pause_ms = ++generation % kMaxPauseMs;
     if (WriteProfileFile(store, path) != 1 || ReadProfileFile(back, path) != 1) {
       state.SkipWithError("the profile file could not be saved or loaded");
       break;

@@ -1,6 +1,5 @@
 #include "ui/skin/face_sheet.h"
 
-#include <QImageReader>
 #include <QPainter>
 
 #include "ui/skin/skin_picture.h"
@@ -31,8 +30,8 @@ FaceSheet FaceSheet::Create(const QImage& picture, QSize client_size) {
 }
 
 FaceSheet FaceSheet::Load(const std::filesystem::path& file, QSize client_size) {
-  QImageReader reader(QString::fromStdString(file.string()));
-  if (!reader.canRead() || !reader.size().isValid()) return {};
+  const std::unique_ptr<QImageReader> reader = OpenSkinPicture(file);
+  if (reader == nullptr || !reader->size().isValid()) return {};
   auto shared = std::make_shared<Picture>();
   shared->file = file;
   return FaceSheet(std::move(shared), client_size + QSize(kMargin, kMargin));

@@ -1,8 +1,5 @@
 #include "ui/skin/skin_picture.h"
 
-#include <QFile>
-#include <QImageReader>
-
 #include <climits>
 
 #include "platform/large_buffer.h"
@@ -35,15 +32,27 @@ QImage PictureToDecodeInto(QSize size) {
 
 }  // namespace
 
+std::unique_ptr<QImageReader> OpenSkinPicture(const std::filesystem::path& path) {
+  const QString name = QString::fromStdString(path.string());
+  const QByteArray format = QByteArray::fromStdString(path.extension().string()).mid(1).toLower();
+  if (!format.isEmpty()) {
+    auto reader = std::make_unique<QImageReader>(name, format);
+    reader->setAutoDetectImageFormat(false);
+    if (reader->canRead()) return reader;
+  }
+  auto reader = std::make_unique<QImageReader>(name);
+  if (!reader->canRead()) return nullptr;
+  return reader;
+}
+
 bool LoadSkinPicture(const std::filesystem::path& path, QImage& target) {
   // Decoded straight from the file: the readers take it in small pieces, so a large BMP needs
   // no second copy in memory.
-  QFile file(QString::fromStdString(path.string()));
-  if (!file.open(QIODevice::ReadOnly) || file.size() == 0) return false;
-  QImageReader reader(&file);
+  const std::unique_ptr<QImageReader> reader = OpenSkinPicture(path);
+  if (reader == nullptr) return false;
   QImage picture;
-  if (reader.imageFormat() == QImage::Format_RGB32) picture = PictureToDecodeInto(reader.size());
-  if (!reader.read(&picture)) return false;
+  if (reader->imageFormat() == QImage::Format_RGB32) picture = PictureToDecodeInto(reader->size());
+  if (!reader->read(&picture)) return false;
   target = picture.format() == QImage::Format_RGB32 ? std::move(picture)
                                                     : picture.convertToFormat(QImage::Format_RGB32);
   return true;

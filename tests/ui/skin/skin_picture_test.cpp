@@ -1,6 +1,7 @@
 // LoadSkinPicture: full-window pictures decoded into large-buffer memory show the same pixels
-// as small ones decoded by the reader itself, and a file that is not a picture leaves the target
-// as it was. Face sheets loaded from files: checked at once, decoded when first drawn.
+// as small ones decoded by the reader itself, whatever the file's name ends in, and a file that
+// is not a picture leaves the target as it was. Face sheets loaded from files: checked at once,
+// decoded when first drawn.
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -42,9 +43,15 @@ TEST_F(SkinPictureTest, LargeAndSmallPicturesDecodeToTheSameSizeAndPixels) {
     QSize size;
   };
   const Case cases[] = {
-      {"large.bmp", "BMP", {1279, 478}}, {"small.bmp", "BMP", {90, 26}},
-      {"large.jpg", "JPG", {1279, 478}}, {"small.jpg", "JPG", {90, 26}},
+      {"large.bmp", "BMP", {1279, 478}},
+      {"small.bmp", "BMP", {90, 26}},
+      {"large.jpg", "JPG", {1279, 478}},
+      {"small.jpg", "JPG", {90, 26}},
       {"odd.bmp", "BMP", {1001, 333}},
+      // Told the format by the name's ending, the reader still reads what the name hides.
+      {"CAPITALS.BMP", "BMP", {90, 26}},
+      {"misnamed.jpg", "BMP", {1279, 478}},
+      {"no_ending", "JPG", {90, 26}},
   };
   for (const Case& c : cases) {
     const QImage pattern = Pattern(c.size);
