@@ -139,7 +139,8 @@ typedef struct KbSimKeyAction {
   uint32_t value;
 } KbSimKeyAction;
 
-typedef void (*KbSimResetFn)(void); /* factory state, plugged, no faults, log cleared */
+/* factory state, plugged, no faults, log cleared, reports not yet answered forgotten */
+typedef void (*KbSimResetFn)(void);
 typedef void (*KbSimPlugFn)(void);
 typedef void (*KbSimUnplugFn)(void);
 typedef void (*KbSimRaiseConsumerFn)(uint16_t code);

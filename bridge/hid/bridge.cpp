@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <span>
 
-#include "device_list.h"
 #include "request_check.h"
 
 namespace talon::bridge {
@@ -28,8 +27,11 @@ Bridge::~Bridge() {
   std::map<std::uint32_t, std::shared_ptr<StreamReader>> streams;
   std::vector<std::shared_ptr<StreamReader>> retired;
   {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(watcher_mutex_);
     watcher = std::move(watcher_);
+  }
+  {
+    std::lock_guard lock(mutex_);
     streams.swap(streams_);
     retired.swap(retired_);
   }
@@ -48,13 +50,24 @@ Bridge::~Bridge() {
 }
 
 int Bridge::Init(int /*zero*/) {
-  std::lock_guard lock(HidapiGlobalLock());
-  if (hid_init() != 0) {
-    errors_.Set("hid_init: " + CopyHidError(nullptr));
-    return 0;
+  {
+    std::lock_guard lock(HidapiGlobalLock());
+    if (hid_init() != 0) {
+      errors_.Set("hid_init: " + CopyHidError(nullptr));
+      return 0;
+    }
   }
   initialised_ = true;
+  StartWatcher();
   return 1;
+}
+
+void Bridge::StartWatcher() {
+  std::lock_guard lock(watcher_mutex_);
+  if (!watcher_) {
+    watcher_ =
+        std::make_unique<PresenceWatcher>([this] { return Streams(); }, inventory_, timings_);
+  }
 }
 
 int Bridge::RequestGetDeviceCount(const std::uint8_t* record, std::uint32_t zero1,
@@ -63,8 +76,7 @@ int Bridge::RequestGetDeviceCount(const std::uint8_t* record, std::uint32_t zero
   if (record == nullptr) return 0;
   const RecordBytes bytes(record, kMatchRecordSize);
   if (check != RequestCheck().Bytes(bytes).Word(zero1).Word(zero2).value()) return 0;
-  const MatchRecord match = MatchRecord::Parse(bytes);
-  return static_cast<int>(DeviceList::EnumerateFor(match).Count(match));
+  return static_cast<int>(inventory_.Count(MatchRecord::Parse(bytes)));
 }
 
 int Bridge::RequestWriteOne(const std::uint8_t* record, std::uint32_t zero1, std::uint32_t zero2,
@@ -84,16 +96,17 @@ int Bridge::RequestAsyncRead(const std::uint8_t* record, KbBridgeCallback callba
   if (check != RequestCheck().Bytes(bytes).Address(callback).Word(tag).value()) return 0;
   JoinRetired();
   const MatchRecord match = MatchRecord::Parse(bytes);
-  const std::size_t present = DeviceList::EnumerateFor(match).Count(match);
-  std::lock_guard lock(mutex_);
-  const std::uint32_t id = NextUnitIdLocked();
-  streams_.emplace(
-      id, std::make_shared<StreamReader>(match, callback, tag, present, timings_, errors_));
-  if (!watcher_) {
-    watcher_ =
-        std::make_unique<PresenceWatcher>([this] { return Streams(); }, timings_.presence_poll);
+  auto stream = std::make_shared<StreamReader>(match, callback, tag, inventory_.Count(match),
+                                               inventory_, timings_, errors_);
+  {
+    std::lock_guard lock(mutex_);
+    const std::uint32_t id = NextUnitIdLocked();
+    streams_.emplace(id, stream);
+    *unit_id = id;
   }
-  *unit_id = id;
+  StartWatcher();
+  // A change the watcher saw while the stream was not yet listed is not lost.
+  stream->NotePresence(inventory_.Count(match));
   return 1;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bridge_timings.h"
+#include "device_inventory.h"
 #include "kb_bridge_abi.h"
 #include "last_error.h"
 #include "presence_watcher.h"
@@ -30,9 +31,10 @@ class Bridge {
   // Every request below returns 0 and does nothing when its check value is wrong or a pointer
   // it needs is null.
 
-  // Initialises hidapi: 1 when ready, 0 when hid_init failed.
+  // Initialises hidapi and starts the hot-plug watcher: 1 when ready, 0 when hid_init failed.
   int Init(int zero);
-  // Number of collections matching the record now (0 = none). Check: record + both zeros.
+  // Number of collections matching the record now (0 = none), from the watcher's inventory: a
+  // look-up, not an enumeration. Check: record + both zeros.
   int RequestGetDeviceCount(const std::uint8_t* record, std::uint32_t zero1, std::uint32_t zero2,
                             std::uint32_t check, std::uint32_t zero3);
   // Writes the report (at most 64 bytes, byte 0 the report id) to the first matching
@@ -61,19 +63,24 @@ class Bridge {
  private:
   std::uint32_t NextUnitIdLocked();
   std::vector<std::shared_ptr<StreamReader>> Streams();
+  void StartWatcher();
   // Joins streams stopped from their own callback, from any other thread.
   void JoinRetired();
 
   const BridgeTimings timings_;
   LastError errors_;
-  ReportWriter writer_{errors_};
+  DeviceInventory inventory_;
+  ReportWriter writer_{errors_, inventory_};
   std::atomic<bool> initialised_ = false;
 
   std::mutex mutex_;
   std::uint32_t next_unit_id_ = 1;
   std::map<std::uint32_t, std::shared_ptr<StreamReader>> streams_;
   std::vector<std::shared_ptr<StreamReader>> retired_;
-  std::unique_ptr<PresenceWatcher> watcher_;  // started with the first stream
+
+  // Apart from mutex_: the watcher asks for the streams under mutex_ while it starts.
+  std::mutex watcher_mutex_;
+  std::unique_ptr<PresenceWatcher> watcher_;  // started by Init, or with the first stream
 };
 
 }  // namespace talon::bridge

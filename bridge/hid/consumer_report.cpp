@@ -4,9 +4,10 @@
 
 namespace talon::bridge {
 
-std::uint16_t ParseConsumerCode(std::span<const std::uint8_t> report) {
-  const std::size_t usage_offset = report.size() % 2 == 1 ? 1 : 0;
-  return ReadLe16(report, usage_offset);
+std::uint16_t ParseConsumerCode(std::span<const std::uint8_t> report,
+                                std::optional<bool> numbered) {
+  const bool leading_id = numbered.value_or(report.size() % 2 == 1);
+  return ReadLe16(report, leading_id ? 1 : 0);
 }
 
 }  // namespace talon::bridge

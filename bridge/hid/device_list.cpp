@@ -23,19 +23,17 @@ std::size_t DeviceList::Count(const MatchRecord& record) const {
   return count;
 }
 
-std::optional<std::string> DeviceList::FirstPath(const MatchRecord& record) const {
+std::optional<DeviceEntry> DeviceList::FirstMatching(const MatchRecord& record) const {
   for (const DeviceEntry& entry : entries_) {
-    if (record.Matches(entry.ids) && !entry.path.empty()) return entry.path;
+    if (record.Matches(entry.ids) && !entry.path.empty()) return entry;
   }
   return std::nullopt;
 }
 
-HidDeviceHandle OpenFirstMatching(const MatchRecord& record, std::string& error) {
-  const std::optional<std::string> path = DeviceList::EnumerateFor(record).FirstPath(record);
-  if (!path) return nullptr;
+HidDeviceHandle OpenPath(const std::string& path, std::string& error) {
   std::lock_guard lock(HidapiGlobalLock());
-  HidDeviceHandle device(hid_open_path(path->c_str()));
-  if (!device) error = "cannot open " + *path + ": " + CopyHidError(nullptr);
+  HidDeviceHandle device(hid_open_path(path.c_str()));
+  if (!device) error = "cannot open " + path + ": " + CopyHidError(nullptr);
   return device;
 }
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "device_list.h"
-
 namespace talon::bridge {
 
 bool ReportWriter::Write(const MatchRecord& record, std::span<const std::uint8_t> report) {
@@ -29,9 +27,14 @@ void ReportWriter::CloseAll() {
 }
 
 HidDeviceHandle ReportWriter::Open(const MatchRecord& record) {
+  const std::optional<DeviceEntry> entry = inventory_.FirstMatching(record);
+  if (!entry) {
+    errors_.Set("no matching device");
+    return nullptr;
+  }
   std::string error;
-  HidDeviceHandle device = OpenFirstMatching(record, error);
-  if (!device) errors_.Set(error.empty() ? std::string("no matching device") : error);
+  HidDeviceHandle device = OpenPath(entry->path, error);
+  if (!device) errors_.Set(error);
   return device;
 }
 

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "device_inventory.h"
 #include "hid_device_handle.h"
 #include "last_error.h"
 #include "match_record.h"
@@ -14,7 +15,8 @@ namespace talon::bridge {
 
 class ReportWriter {
  public:
-  explicit ReportWriter(LastError& errors) : errors_(errors) {}
+  ReportWriter(LastError& errors, const DeviceInventory& inventory)
+      : errors_(errors), inventory_(inventory) {}
 
   // Writes `report` as it stands (byte 0 the report id, as hidapi wants it) to the first
   // collection matching `record`. True when hidapi took the whole report.
@@ -33,6 +35,7 @@ class ReportWriter {
   bool WriteOn(hid_device* device, std::span<const std::uint8_t> report);
 
   LastError& errors_;
+  const DeviceInventory& inventory_;
   std::mutex mutex_;  // writes come from the program's interface and presence threads at once
   std::vector<OpenCollection> open_;
 };

@@ -89,8 +89,7 @@ KB_EXPORT int RequestStatusWrite(const std::uint8_t* record, KbBridgeCallback ca
   if (record == nullptr || data == nullptr || length == 0 || length > KB_REPORT_SIZE) return 0;
   const std::uint32_t sum = AddU32(AddPointer(RecordSum(record), callback), tag);
   if (KbCheckAdd(sum, data, length) != check) return 0;
-  const std::uint32_t id =
-      Device().WriteStatus(IdentifyRecord(record), callback, tag, std::span(data, length));
+  const std::uint32_t id = Device().WriteStatus(IdentifyRecord(record), std::span(data, length));
   if (id == 0) return 0;
   if (unit_id != nullptr) *unit_id = id;
   return 1;

@@ -4,64 +4,54 @@
 
 namespace talon::vkb {
 
-std::uint32_t StreamRegistry::Add(Collection collection, KbBridgeCallback callback,
-                                  std::uint32_t tag) {
+std::uint32_t StreamRegistry::AddStream(Collection collection, KbBridgeCallback callback,
+                                        std::uint32_t tag) {
+  auto delivery = std::make_unique<StreamDelivery>(callback, tag);
   std::lock_guard lock(mutex_);
+  return AddLocked(collection, std::move(delivery));
+}
+
+std::uint32_t StreamRegistry::AddStatusRequest() {
+  std::lock_guard lock(mutex_);
+  return AddLocked(Collection::kIndicator, nullptr);
+}
+
+std::uint32_t StreamRegistry::AddLocked(Collection collection,
+                                        std::unique_ptr<StreamDelivery> delivery) {
   const std::uint32_t id = next_unit_id_++;
   if (next_unit_id_ == 0) next_unit_id_ = 1;
-  registrations_.push_back({id, collection, callback, tag});
+  registrations_.push_back({id, collection, std::move(delivery)});
   return id;
 }
 
 bool StreamRegistry::Remove(std::uint32_t unit_id) {
-  std::unique_lock lock(mutex_);
-  const auto n = std::erase_if(registrations_,
-                               [unit_id](const Registration& r) { return r.unit_id == unit_id; });
-  if (n == 0) return false;
-  if (delivering_thread_ != std::this_thread::get_id())
-    delivered_.wait(lock, [&] { return delivering_ != unit_id; });
+  std::unique_ptr<StreamDelivery> delivery;
+  {
+    std::lock_guard lock(mutex_);
+    const auto found =
+        std::find_if(registrations_.begin(), registrations_.end(),
+                     [unit_id](const Registration& r) { return r.unit_id == unit_id; });
+    if (found == registrations_.end()) return false;
+    delivery = std::move(found->delivery);
+    registrations_.erase(found);
+  }
+  if (delivery) delivery->Stop();
   return true;
 }
 
 void StreamRegistry::Clear() {
-  std::lock_guard lock(mutex_);
-  registrations_.clear();
-}
-
-bool StreamRegistry::BeginDelivery(std::uint32_t unit_id) {
-  std::lock_guard lock(mutex_);
-  const bool present =
-      std::any_of(registrations_.begin(), registrations_.end(),
-                  [unit_id](const Registration& r) { return r.unit_id == unit_id; });
-  if (!present) return false;
-  delivering_ = unit_id;
-  delivering_thread_ = std::this_thread::get_id();
-  return true;
-}
-
-void StreamRegistry::EndDelivery() {
+  std::vector<Registration> gone;
   {
     std::lock_guard lock(mutex_);
-    delivering_ = 0;
-    delivering_thread_ = {};
+    gone.swap(registrations_);
   }
-  delivered_.notify_all();
+  gone.clear();
 }
 
-void StreamRegistry::Deliver(Collection collection, std::uint32_t kind, std::uint32_t count,
-                             const std::uint8_t* data, const KbParsedReport* parsed) {
-  std::vector<Registration> targets;
-  {
-    std::lock_guard lock(mutex_);
-    for (const Registration& r : registrations_)
-      if (r.collection == collection && r.callback != nullptr) targets.push_back(r);
-  }
-  for (const Registration& r : targets) {
-    if (!BeginDelivery(r.unit_id)) continue;  // removed meanwhile
-    const KbStreamBlock block{r.tag, count, data, nullptr, parsed};
-    const KbBridgeEvent event{kind, 0, &block};
-    r.callback(&event);
-    EndDelivery();
+void StreamRegistry::Deliver(Collection collection, const StreamEvent& event) {
+  std::lock_guard lock(mutex_);
+  for (const Registration& r : registrations_) {
+    if (r.collection == collection && r.delivery) r.delivery->Push(event);
   }
 }
 

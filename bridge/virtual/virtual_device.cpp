@@ -12,7 +12,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr std::size_t kFrameLogLimit = 1 << 16;  // oldest frames go first beyond this
-constexpr auto kStopGrace = 2s;  // a callback stuck longer than this is left behind at stop
 constexpr std::uint8_t kConsumerReportId = 2;
 constexpr std::size_t kCommandAt = 3;
 constexpr std::size_t kStatusAt = 7;
@@ -62,20 +61,14 @@ void VirtualDevice::Start() {
 void VirtualDevice::Stop() {
   std::lock_guard lifecycle(lifecycle_mutex_);
   if (!started_.load()) return;
-  std::unique_lock lock(queue_mutex_);
-  const std::uint64_t running = generation_++;
+  {
+    std::lock_guard lock(queue_mutex_);
+    ++generation_;
+  }
   queue_changed_.notify_all();
-  // A callback that never returns must not hang the process at exit, nor can the device
-  // thread wait for itself when a callback ends the library.
-  const bool own_thread = thread_.get_id() == std::this_thread::get_id();
-  const bool finished = !own_thread && queue_changed_.wait_for(lock, kStopGrace, [&] {
-    return exited_generation_ == running;
-  });
-  lock.unlock();
-  if (finished)
-    thread_.join();
-  else
-    thread_.detach();
+  // The device thread calls no callback, so it ends at once; the streams' delivery threads are
+  // ended with their registrations (one stuck in a callback is left behind).
+  thread_.join();
   registry_.Clear();
   started_ = false;
 }
@@ -86,7 +79,7 @@ void VirtualDevice::Run(std::uint64_t generation) {
     {
       std::unique_lock lock(queue_mutex_);
       queue_changed_.wait(lock, [&] { return generation_ != generation || !jobs_.empty(); });
-      if (generation_ != generation) break;
+      if (generation_ != generation) return;
       job = jobs_.front();
       jobs_.pop_front();
     }
@@ -95,28 +88,32 @@ void VirtualDevice::Run(std::uint64_t generation) {
         AnswerFrame(generation, job.frame);
         break;
       case Job::Kind::kPresence:
-        registry_.Deliver(Collection::kConfig, KB_EVENT_PRESENCE, job.count, nullptr, nullptr);
+        // Every stream of the keyboard hears of it, as with the hidapi build.
+        registry_.Deliver(Collection::kConfig, StreamEvent::Presence(job.count));
+        registry_.Deliver(Collection::kConsumer, StreamEvent::Presence(job.count));
         break;
       case Job::Kind::kConsumer:
         RaiseConsumerNow(job.code);
         break;
     }
   }
-  {
-    std::lock_guard lock(queue_mutex_);
-    exited_generation_ = generation;
-  }
-  queue_changed_.notify_all();
 }
 
-bool VirtualDevice::SleepFor(std::uint64_t generation, std::chrono::microseconds time) {
+bool VirtualDevice::SleepFor(std::uint64_t generation, std::uint64_t resets,
+                             std::chrono::microseconds time) {
   std::unique_lock lock(queue_mutex_);
-  if (time.count() == 0) return generation_ == generation;
-  return !queue_changed_.wait_for(lock, time, [&] { return generation_ != generation; });
+  const auto interrupted = [&] { return generation_ != generation || resets_ != resets; };
+  if (time.count() == 0) return !interrupted();
+  return !queue_changed_.wait_for(lock, time, interrupted);
 }
 
 void VirtualDevice::AnswerFrame(std::uint64_t generation, const Report& frame) {
-  if (!SleepFor(generation, std::chrono::microseconds(latency_us_.load()))) return;
+  std::uint64_t resets = 0;
+  {
+    std::lock_guard lock(queue_mutex_);
+    resets = resets_;
+  }
+  if (!SleepFor(generation, resets, std::chrono::microseconds(latency_us_.load()))) return;
   if (!plugged_) return;  // pulled out before it could answer
   const FaultEffect fault = faults_.Next();
   if (fault.unplug) {
@@ -133,20 +130,21 @@ void VirtualDevice::AnswerFrame(std::uint64_t generation, const Report& frame) {
   }
   if (fault.wrong_command) answer[kCommandAt] ^= 0x80;
   if (fault.drop) return;
-  if (!SleepFor(generation, std::chrono::milliseconds(fault.delay_ms))) return;
+  // A reset keyboard forgets the requests it has not answered yet.
+  if (!SleepFor(generation, resets, std::chrono::milliseconds(fault.delay_ms))) return;
   if (!plugged_) return;
-  const std::uint32_t count =
-      std::min<std::uint32_t>(fault.short_length.value_or(kReportSize), kReportSize);
-  registry_.Deliver(Collection::kConfig, KB_EVENT_REPORT, count, answer.data(), nullptr);
+  const std::size_t length =
+      std::min<std::size_t>(fault.short_length.value_or(kReportSize), kReportSize);
+  registry_.Deliver(Collection::kConfig, StreamEvent::Report(std::span(answer).first(length)));
 }
 
 void VirtualDevice::RaiseConsumerNow(std::uint16_t code) {
-  const std::uint8_t report[3] = {kConsumerReportId, static_cast<std::uint8_t>(code & 0xFF),
-                                  static_cast<std::uint8_t>(code >> 8)};
-  const std::uint16_t parsed_code = code;
-  KbParsedReport parsed{};
-  parsed.consumer_code = &parsed_code;
-  registry_.Deliver(Collection::kConsumer, KB_EVENT_REPORT, sizeof report, report, &parsed);
+  const std::array<std::uint8_t, 3> report = {kConsumerReportId,
+                                              static_cast<std::uint8_t>(code & 0xFF),
+                                              static_cast<std::uint8_t>(code >> 8)};
+  StreamEvent event = StreamEvent::Report(report);
+  event.consumer_code = code;
+  registry_.Deliver(Collection::kConsumer, event);
 }
 
 void VirtualDevice::SaveMemoryLocked() {
@@ -179,18 +177,18 @@ bool VirtualDevice::WriteReport(std::span<const std::uint8_t, kReportSize> repor
 std::uint32_t VirtualDevice::Register(Collection collection, KbBridgeCallback callback,
                                       std::uint32_t tag) {
   EnsureStarted();
-  return registry_.Add(collection, callback, tag);
+  return registry_.AddStream(collection, callback, tag);
 }
 
-std::uint32_t VirtualDevice::WriteStatus(Collection collection, KbBridgeCallback callback,
-                                         std::uint32_t tag, std::span<const std::uint8_t> data) {
+std::uint32_t VirtualDevice::WriteStatus(Collection collection,
+                                         std::span<const std::uint8_t> data) {
   EnsureStarted();
   if (collection != Collection::kIndicator || !plugged_) return 0;
   {
     std::lock_guard lock(firmware_mutex_);
     firmware_.SetIndicator(data);
   }
-  return registry_.Add(collection, callback, tag);
+  return registry_.AddStatusRequest();
 }
 
 bool VirtualDevice::Unregister(std::uint32_t unit_id) {
@@ -200,6 +198,12 @@ bool VirtualDevice::Unregister(std::uint32_t unit_id) {
 
 void VirtualDevice::Reset() {
   EnsureStarted();
+  {
+    std::lock_guard lock(queue_mutex_);
+    std::erase_if(jobs_, [](const Job& job) { return job.kind == Job::Kind::kFrame; });
+    ++resets_;
+  }
+  queue_changed_.notify_all();
   faults_.Clear();
   latency_us_ = 0;
   {

@@ -3,9 +3,10 @@
 // that answers configuration reports on a thread of its own, raises consumer codes, can be
 // plugged and unplugged, and keeps its memory in a file.
 //
-// Everything the device does on its own (answers, presence changes, consumer reports) runs in
-// order on the device thread; callbacks are called there with no lock of this class held, so a
-// callback may call back into the library.
+// Everything the device does on its own (answers, presence changes, consumer reports) happens
+// in order on the device thread. Each registered stream then receives its events in that order
+// on a delivery thread of its own, as with the hidapi build, with no lock of this class held, so
+// a callback may call back into the library and a slow one holds up only its own stream.
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -39,9 +40,9 @@ class VirtualDevice {
   int DeviceCount(Collection collection);
   bool WriteReport(std::span<const std::uint8_t, kReportSize> report);
   std::uint32_t Register(Collection collection, KbBridgeCallback callback, std::uint32_t tag);
-  // The indicator's status data; 0 when the keyboard is absent.
-  std::uint32_t WriteStatus(Collection collection, KbBridgeCallback callback, std::uint32_t tag,
-                            std::span<const std::uint8_t> data);
+  // The indicator's status data: the request's unit id (it receives no events), or 0 when the
+  // keyboard is absent.
+  std::uint32_t WriteStatus(Collection collection, std::span<const std::uint8_t> data);
   bool Unregister(std::uint32_t unit_id);
 
   void Reset();
@@ -70,8 +71,9 @@ class VirtualDevice {
   void Run(std::uint64_t generation);
   void AnswerFrame(std::uint64_t generation, const Report& frame);
   void RaiseConsumerNow(std::uint16_t code);
-  // Waits, unless the thread of this generation is being stopped; false then.
-  bool SleepFor(std::uint64_t generation, std::chrono::microseconds time);
+  // Waits, unless the thread of this generation is being stopped or the keyboard is reset
+  // (`resets` is the count of resets seen when the answer began); false then.
+  bool SleepFor(std::uint64_t generation, std::uint64_t resets, std::chrono::microseconds time);
   void SaveMemoryLocked();
 
   std::mutex lifecycle_mutex_;
@@ -81,10 +83,9 @@ class VirtualDevice {
   std::mutex queue_mutex_;  // the job queue, the thread generations and the plugged state
   std::condition_variable queue_changed_;
   std::deque<Job> jobs_;
-  // Each start runs a device thread of a new generation; stopping moves past it, so a thread
-  // left behind by a stop that could not wait for it never touches a later start's work.
+  // Each start runs a device thread of a new generation; stopping moves past it.
   std::uint64_t generation_ = 0;
-  std::uint64_t exited_generation_ = 0;
+  std::uint64_t resets_ = 0;
   std::atomic<bool> plugged_{true};
 
   std::mutex firmware_mutex_;  // the firmware and its file

@@ -12,6 +12,10 @@ class DeviceEventPort {
   virtual void OnPresenceCount(int count) = 0;
   // A consumer-control code from the keyboard's own keys.
   virtual void OnConsumerCode(std::uint16_t code) = 0;
+  // Called on a thread that waits for one of this port's handlers to end (detaching the port,
+  // or ending the link): run whatever a handler may be waiting for that thread to do, such as a
+  // call sent to the window whose thread is the one waiting. Nothing by default.
+  virtual void ServeWaitingCalls() {}
 };
 
 }  // namespace talon

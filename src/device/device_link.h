@@ -25,7 +25,8 @@ enum class StartResult {
 class DeviceLink : public ReportExchanger {
  public:
   explicit DeviceLink(ExchangeTimings timings = {});
-  // Takes the link's streams off the library, so no event reaches a link that is gone.
+  // Takes the link's streams off the library, so no event reaches a link that is gone. Waits
+  // for the handlers still running (serving the attached port meanwhile, as DetachEventPort).
   ~DeviceLink() override;
   DeviceLink(const DeviceLink&) = delete;
   DeviceLink& operator=(const DeviceLink&) = delete;
@@ -41,7 +42,9 @@ class DeviceLink : public ReportExchanger {
   int start_count() const { return start_count_; }
 
   // Stops events reaching `port` (when it is the link's port). Once this returns, no event is
-  // being handed to it any more, so the port may go away.
+  // being handed to it any more, so the port may go away. While a handler of the port still
+  // runs on another thread, the port's ServeWaitingCalls is called every few milliseconds, so a
+  // handler waiting for the calling thread (the window's) can finish.
   void DetachEventPort(DeviceEventPort* port);
 
   // Keyboards present on the configuration channel (0 before Start).
@@ -58,7 +61,7 @@ class DeviceLink : public ReportExchanger {
   static int OnBridgeEvent(const KbBridgeEvent* event);
 
  private:
-  void Dispatch(const KbBridgeEvent& event);
+  void Dispatch(const KbBridgeEvent& event, DeviceEventPort* port);
   void Register(const DeviceMatchRecord& record, std::uint32_t tag, std::uint32_t& unit_id);
 
   ExchangeTimings timings_;
@@ -66,7 +69,7 @@ class DeviceLink : public ReportExchanger {
   bool started_ = false;
   std::string error_;
   int start_count_ = 0;
-  DeviceEventPort* port_ = nullptr;
+  DeviceEventPort* port_ = nullptr;  // guarded by the event lock in device_link.cpp
 
   TransactionSlot slot_;
   // Whole exchanges are serialised, so two threads never see each other's answers.

@@ -12,7 +12,21 @@ KeyboardPresence::KeyboardPresence(DeviceLink& link, KeyboardCommands& commands,
     : link_(link), commands_(commands), port_(port), ready_poll_(ready_poll) {}
 
 KeyboardPresence::~KeyboardPresence() {
+  closing_ = true;
   link_.DetachEventPort(this);
+  // A task under way may be waiting for the window, whose thread may be this one.
+  while (queued_tasks_.load() > 0) {
+    port_.ServeWaitingCalls();
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+}
+
+void KeyboardPresence::PostCounted(SerialWorker& worker, std::function<void()> task) {
+  ++queued_tasks_;
+  worker.Post([this, task = std::move(task)] {
+    if (!closing_) task();
+    --queued_tasks_;
+  });
 }
 
 void KeyboardPresence::WaitIdle() {
@@ -21,7 +35,7 @@ void KeyboardPresence::WaitIdle() {
 }
 
 void KeyboardPresence::OnPresenceCount(int count) {
-  presence_worker_.Post([this, count] { HandlePresence(count); });
+  PostCounted(presence_worker_, [this, count] { HandlePresence(count); });
 }
 
 void KeyboardPresence::OnConsumerCode(std::uint16_t code) {
@@ -34,7 +48,7 @@ void KeyboardPresence::OnConsumerCode(std::uint16_t code) {
       break;
     case consumer_code::kPlayEnded:
     case consumer_code::kPlayStarted:
-      tray_worker_.Post([this, code] { HandleTray(code); });
+      PostCounted(tray_worker_, [this, code] { HandleTray(code); });
       break;
     default:  // 0x1801-0x1804 and anything else: nothing
       break;
@@ -61,7 +75,7 @@ void KeyboardPresence::HandlePresence(int count) {
   // The window may still be starting; it is waited for as long as it takes, but an exiting
   // program stops waiting.
   while (!port_.MainWindowReady()) {
-    if (presence_worker_.stopping()) return;
+    if (closing_) return;
     std::this_thread::sleep_for(ready_poll_);
   }
   const int picture = count != 0 ? kTrayKeyboardPresent : kTrayNoKeyboard;

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 
 #include "device/device_event_port.h"
@@ -30,7 +31,8 @@ class KeyboardPresence : public DeviceEventPort {
  public:
   KeyboardPresence(DeviceLink& link, KeyboardCommands& commands, PresencePort& port,
                    std::chrono::milliseconds ready_poll = std::chrono::milliseconds(50));
-  // Takes itself off the link first, then lets the queued changes finish.
+  // Takes itself off the link and waits for the handlers under way, serving the window calls
+  // they wait for (PresencePort::ServeWaitingCalls); changes still queued are dropped.
   ~KeyboardPresence() override;
   KeyboardPresence(const KeyboardPresence&) = delete;
   KeyboardPresence& operator=(const KeyboardPresence&) = delete;
@@ -48,17 +50,22 @@ class KeyboardPresence : public DeviceEventPort {
 
   void OnPresenceCount(int count) override;
   void OnConsumerCode(std::uint16_t code) override;
+  void ServeWaitingCalls() override { port_.ServeWaitingCalls(); }
 
  private:
   void HandlePresence(int count);
   void HandleTray(std::uint16_t code);
   void SwitchGBank();
+  // Queues a task on a worker, counted until it has run.
+  void PostCounted(SerialWorker& worker, std::function<void()> task);
 
   DeviceLink& link_;
   KeyboardCommands& commands_;
   PresencePort& port_;
   std::chrono::milliseconds ready_poll_;
 
+  std::atomic<bool> closing_{false};
+  std::atomic<int> queued_tasks_{0};
   std::atomic<bool> quiet_start_{false};
   std::atomic<int> remembered_picture_{kTrayNoKeyboard};
   int last_count_ = 0;  // only the presence worker touches it

@@ -44,6 +44,11 @@ class PresencePort {
   virtual void ShowGBank(bool bank_b) = 0;
   // A message box with an OK button showing the language text of `text_key`.
   virtual void ShowMessage(std::string_view text_key) = 0;
+
+  // Called every few milliseconds on the thread that takes the presence handling down, while a
+  // handler still runs: deliver the calls sent to the window that the handler waits for. The
+  // window's thread is usually the one waiting; without this it would never serve them.
+  virtual void ServeWaitingCalls() {}
 };
 
 }  // namespace talon

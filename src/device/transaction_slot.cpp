@@ -4,6 +4,12 @@
 
 namespace talon {
 
+void TransactionSlot::BeginExchange() {
+  std::lock_guard lock(mutex_);
+  written_ = 0;
+  answers_ = 0;
+}
+
 void TransactionSlot::Arm(std::span<std::uint8_t> answer) {
   std::lock_guard lock(mutex_);
   std::fill(answer.begin(), answer.end(), std::uint8_t{0});
@@ -12,12 +18,26 @@ void TransactionSlot::Arm(std::span<std::uint8_t> answer) {
   answered_ = false;
   response_.Reset();
   busy_ = true;
+  ++written_;
+}
+
+void TransactionSlot::WriteFailed() {
+  std::lock_guard lock(mutex_);
+  --written_;
+  busy_ = false;
+  answer_ = {};
 }
 
 void TransactionSlot::Disarm() {
   std::lock_guard lock(mutex_);
   busy_ = false;
   answer_ = {};
+}
+
+void TransactionSlot::WaitForOwedAnswers(std::chrono::milliseconds limit) {
+  std::unique_lock lock(mutex_);
+  if (answers_ == 0) return;  // a keyboard that answered nothing at all owes nothing late
+  answer_counted_.wait_for(lock, limit, [this] { return answers_ >= written_; });
 }
 
 int TransactionSlot::received() const {
@@ -27,6 +47,8 @@ int TransactionSlot::received() const {
 
 bool TransactionSlot::Complete(std::span<const std::uint8_t> data) {
   std::lock_guard lock(mutex_);
+  ++answers_;
+  answer_counted_.notify_all();
   if (!busy_ || answered_) return false;
   const std::size_t n = std::min(data.size(), answer_.size());
   std::copy_n(data.begin(), n, answer_.begin());

@@ -125,7 +125,8 @@ void IniDocument::Parse(std::string_view text) {
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view raw = text.substr(0, end);
-    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    // A CR ends the line only in a file whose lines end in CR LF; elsewhere it is its text.
+    if (crlf_ && !raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
     lines_.push_back(ClassifyLine(std::string(raw)));
     if (end == std::string_view::npos) break;
     text.remove_prefix(end + 1);

@@ -6,13 +6,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <thread>
 
+#include "fake_keyboard_layout.h"
 #include "kb_bridge_abi.h"
 
-// An open handle: which collection of which keyboard, from which plug-in, and its own queue.
+// An open handle: which node of which keyboard, from which plug-in, and its own queue.
 struct hid_device_ {
   std::size_t keyboard = 0;
-  talon::test::FakeCollection collection = talon::test::FakeCollection::kConfig;
+  std::size_t node = 0;
   unsigned generation = 0;
   std::deque<std::vector<std::uint8_t>> input;
   std::wstring error;
@@ -22,21 +24,8 @@ namespace talon::test {
 
 namespace {
 
-constexpr std::size_t kCollectionCount = 3;
 // hidraw keeps this many unread reports per handle and drops the oldest beyond.
 constexpr std::size_t kInputQueueLimit = 64;
-
-struct CollectionIds {
-  FakeCollection collection;
-  unsigned short usage_page;
-  unsigned short usage;
-};
-
-constexpr std::array<CollectionIds, kCollectionCount> kCollections = {{
-    {FakeCollection::kConfig, KB_CONFIG_USAGE_PAGE, KB_CONFIG_USAGE},
-    {FakeCollection::kConsumer, KB_CONSUMER_USAGE_PAGE, KB_CONSUMER_USAGE},
-    {FakeCollection::kIndicator, KB_INDICATOR_USAGE_PAGE, KB_INDICATOR_USAGE},
-}};
 
 // Devices that are always present and must never be taken for the keyboard: another product
 // of the same maker with a vendor collection of the same usage, and another maker's device.
@@ -56,9 +45,9 @@ std::size_t IndexOf(FakeCollection collection) {
   return static_cast<std::size_t>(collection);
 }
 
-std::string PathOf(std::size_t keyboard, unsigned generation, FakeCollection collection) {
-  return "fake-hidraw/kb" + std::to_string(keyboard) + "/g" + std::to_string(generation) + "/c" +
-         std::to_string(IndexOf(collection));
+std::string PathOf(std::size_t keyboard, unsigned generation, std::size_t node) {
+  return "fake-hidraw/kb" + std::to_string(keyboard) + "/g" + std::to_string(generation) + "/if" +
+         std::to_string(node);
 }
 
 hid_device_info* NewInfo(const std::string& path, unsigned short vendor_id,
@@ -80,7 +69,7 @@ struct FakeHidBus::Keyboard {
   bool plugged = true;
   unsigned generation = 0;
   vkb::Firmware firmware;
-  std::array<std::vector<std::vector<std::uint8_t>>, kCollectionCount> written;
+  std::array<std::vector<std::vector<std::uint8_t>>, 5> written;
 };
 
 FakeHidBus& FakeHidBus::Instance() {
@@ -93,13 +82,19 @@ void FakeHidBus::Reset() {
   keyboards_.clear();
   fail_writes_ = 0;
   reads_report_unplug_ = true;
+  descriptors_readable_ = true;
+  hotplug_live_ = true;
+  open_delay_ = std::chrono::milliseconds(0);
   init_calls_ = 0;
+  enumerations_ = 0;
   global_error_.clear();
+  NoteChange();
 }
 
 std::size_t FakeHidBus::AddKeyboard() {
   std::lock_guard lock(mutex_);
   keyboards_.push_back(std::make_unique<Keyboard>());
+  NoteChange();
   return keyboards_.size() - 1;
 }
 
@@ -108,19 +103,19 @@ void FakeHidBus::Plug(std::size_t keyboard) {
   Keyboard& k = *keyboards_.at(keyboard);
   if (!k.plugged) ++k.generation;
   k.plugged = true;
-  changed_.notify_all();
+  NoteChange();
 }
 
 void FakeHidBus::Unplug(std::size_t keyboard) {
   std::lock_guard lock(mutex_);
   keyboards_.at(keyboard)->plugged = false;
-  changed_.notify_all();
+  NoteChange();
 }
 
 void FakeHidBus::SendInput(std::size_t keyboard, FakeCollection collection,
                            std::vector<std::uint8_t> report) {
   std::lock_guard lock(mutex_);
-  Broadcast(keyboard, collection, report);
+  Broadcast(keyboard, NodeOf(collection), report);
 }
 
 void FakeHidBus::SetReadsReportUnplug(bool report) {
@@ -133,6 +128,21 @@ void FakeHidBus::FailWrites(int count) {
   fail_writes_ = count;
 }
 
+void FakeHidBus::SetDescriptorsReadable(bool readable) {
+  std::lock_guard lock(mutex_);
+  descriptors_readable_ = readable;
+}
+
+void FakeHidBus::SetHotplugLive(bool live) {
+  std::lock_guard lock(mutex_);
+  hotplug_live_ = live;
+}
+
+void FakeHidBus::SetOpenDelay(std::chrono::milliseconds delay) {
+  std::lock_guard lock(mutex_);
+  open_delay_ = delay;
+}
+
 std::vector<std::vector<std::uint8_t>> FakeHidBus::Written(std::size_t keyboard,
                                                            FakeCollection collection) const {
   std::lock_guard lock(mutex_);
@@ -141,8 +151,9 @@ std::vector<std::vector<std::uint8_t>> FakeHidBus::Written(std::size_t keyboard,
 
 int FakeHidBus::OpenHandles(std::size_t keyboard, FakeCollection collection) const {
   std::lock_guard lock(mutex_);
+  const std::size_t node = NodeOf(collection);
   return static_cast<int>(std::count_if(handles_.begin(), handles_.end(), [&](hid_device* h) {
-    return h->keyboard == keyboard && h->collection == collection;
+    return h->keyboard == keyboard && h->node == node;
   }));
 }
 
@@ -154,6 +165,11 @@ int FakeHidBus::OpenHandles() const {
 int FakeHidBus::init_calls() const {
   std::lock_guard lock(mutex_);
   return init_calls_;
+}
+
+int FakeHidBus::enumerations() const {
+  std::lock_guard lock(mutex_);
+  return enumerations_;
 }
 
 void FakeHidBus::WithFirmware(std::size_t keyboard,
@@ -170,6 +186,7 @@ int FakeHidBus::Init() {
 
 hid_device_info* FakeHidBus::Enumerate(unsigned short vendor_id, unsigned short product_id) {
   std::lock_guard lock(mutex_);
+  ++enumerations_;
   const auto wanted = [&](unsigned short vendor, unsigned short product) {
     return (vendor_id == 0 || vendor == vendor_id) && (product_id == 0 || product == product_id);
   };
@@ -181,9 +198,9 @@ hid_device_info* FakeHidBus::Enumerate(unsigned short vendor_id, unsigned short 
   };
   for (std::size_t k = 0; k < keyboards_.size(); ++k) {
     if (!keyboards_[k]->plugged || !wanted(KB_VENDOR_ID, KB_PRODUCT_ID)) continue;
-    for (const CollectionIds& c : kCollections) {
-      append(NewInfo(PathOf(k, keyboards_[k]->generation, c.collection), KB_VENDOR_ID,
-                     KB_PRODUCT_ID, c.usage_page, c.usage));
+    for (const CollectionLayout& c : KeyboardCollections()) {
+      append(NewInfo(PathOf(k, keyboards_[k]->generation, c.node), KB_VENDOR_ID, KB_PRODUCT_ID,
+                     c.usage_page, c.usage));
     }
   }
   for (const ForeignDevice& d : kForeignDevices) {
@@ -195,15 +212,20 @@ hid_device_info* FakeHidBus::Enumerate(unsigned short vendor_id, unsigned short 
 }
 
 hid_device* FakeHidBus::Open(const char* path) {
+  std::chrono::milliseconds delay{};
+  {
+    std::lock_guard lock(mutex_);
+    delay = open_delay_;
+  }
+  std::this_thread::sleep_for(delay);
   std::lock_guard lock(mutex_);
   for (std::size_t k = 0; k < keyboards_.size(); ++k) {
-    for (const CollectionIds& c : kCollections) {
-      if (!keyboards_[k]->plugged || PathOf(k, keyboards_[k]->generation, c.collection) != path) {
+    for (std::size_t node = 0; node < kNodeCount; ++node) {
+      if (!keyboards_[k]->plugged || PathOf(k, keyboards_[k]->generation, node) != path) {
         continue;
       }
-      auto* handle = new hid_device{k, c.collection, keyboards_[k]->generation, {}, {}};
+      auto* handle = new hid_device{k, node, keyboards_[k]->generation, {}, {}};
       handles_.push_back(handle);
-      changed_.notify_all();
       return handle;
     }
   }
@@ -215,7 +237,6 @@ void FakeHidBus::Close(hid_device* handle) {
   std::lock_guard lock(mutex_);
   std::erase(handles_, handle);
   delete handle;
-  changed_.notify_all();
 }
 
 int FakeHidBus::Write(hid_device* handle, const unsigned char* data, std::size_t length) {
@@ -229,15 +250,20 @@ int FakeHidBus::Write(hid_device* handle, const unsigned char* data, std::size_t
     handle->error = L"fake write failure";
     return -1;
   }
-  Keyboard& keyboard = *keyboards_[handle->keyboard];
   const std::vector<std::uint8_t> report(data, data + length);
-  keyboard.written[IndexOf(handle->collection)].push_back(report);
-  if (handle->collection == FakeCollection::kConfig) {
+  const std::optional<FakeCollection> target = WriteTarget(handle->node, report);
+  if (!target) {
+    handle->error = L"no output report of that id";  // the device stalls it
+    return -1;
+  }
+  Keyboard& keyboard = *keyboards_[handle->keyboard];
+  keyboard.written[IndexOf(*target)].push_back(report);
+  if (*target == FakeCollection::kConfig) {
     vkb::Report request{};
     std::copy_n(data, std::min(length, request.size()), request.begin());
     const vkb::Report answer = keyboard.firmware.Handle(request);
-    Broadcast(handle->keyboard, FakeCollection::kConfig, {answer.begin(), answer.end()});
-  } else if (handle->collection == FakeCollection::kIndicator) {
+    Broadcast(handle->keyboard, handle->node, {answer.begin(), answer.end()});
+  } else {
     keyboard.firmware.SetIndicator(report);
   }
   return static_cast<int>(length);
@@ -250,9 +276,9 @@ int FakeHidBus::Read(hid_device* handle, unsigned char* data, std::size_t length
     return (reads_report_unplug_ && Stale(*handle)) || !handle->input.empty();
   };
   if (milliseconds < 0) {
-    changed_.wait(lock, ready);
+    input_changed_.wait(lock, ready);
   } else {
-    changed_.wait_for(lock, std::chrono::milliseconds(milliseconds), ready);
+    input_changed_.wait_for(lock, std::chrono::milliseconds(milliseconds), ready);
   }
   if (Stale(*handle)) {
     if (!reads_report_unplug_) return 0;
@@ -272,21 +298,64 @@ const wchar_t* FakeHidBus::Error(hid_device* handle) {
   return handle != nullptr ? handle->error.c_str() : global_error_.c_str();
 }
 
+std::optional<std::vector<std::uint8_t>> FakeHidBus::Descriptor(const std::string& path) const {
+  std::lock_guard lock(mutex_);
+  if (!descriptors_readable_) return std::nullopt;
+  for (std::size_t k = 0; k < keyboards_.size(); ++k) {
+    for (std::size_t node = 0; node < kNodeCount; ++node) {
+      if (keyboards_[k]->plugged && PathOf(k, keyboards_[k]->generation, node) == path) {
+        const auto bytes = NodeDescriptor(node);
+        return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+bool FakeHidBus::hotplug_live() const {
+  std::lock_guard lock(mutex_);
+  return hotplug_live_;
+}
+
+void FakeHidBus::WatchFrom(Seen& seen) const {
+  std::lock_guard lock(mutex_);
+  seen = {changes_, wakes_};
+}
+
+void FakeHidBus::WaitForChange(Seen& seen, std::chrono::milliseconds timeout) {
+  std::unique_lock lock(mutex_);
+  plugging_changed_.wait_for(lock, timeout, [&] {
+    return wakes_ != seen.wakes || (hotplug_live_ && changes_ != seen.changes);
+  });
+  seen.wakes = wakes_;
+  if (hotplug_live_) seen.changes = changes_;
+}
+
+void FakeHidBus::WakeWaiters() {
+  std::lock_guard lock(mutex_);
+  ++wakes_;
+  plugging_changed_.notify_all();
+}
+
 bool FakeHidBus::Stale(const hid_device& handle) const {
   const Keyboard& keyboard = *keyboards_.at(handle.keyboard);
   return !keyboard.plugged || keyboard.generation != handle.generation;
 }
 
-void FakeHidBus::Broadcast(std::size_t keyboard, FakeCollection collection,
+void FakeHidBus::Broadcast(std::size_t keyboard, std::size_t node,
                            const std::vector<std::uint8_t>& report) {
   for (hid_device* handle : handles_) {
-    if (handle->keyboard != keyboard || handle->collection != collection || Stale(*handle)) {
-      continue;
-    }
+    if (handle->keyboard != keyboard || handle->node != node || Stale(*handle)) continue;
     if (handle->input.size() == kInputQueueLimit) handle->input.pop_front();
     handle->input.push_back(report);
   }
-  changed_.notify_all();
+  input_changed_.notify_all();
+}
+
+void FakeHidBus::NoteChange() {
+  ++changes_;
+  input_changed_.notify_all();  // a reader of an unplugged keyboard's node ends its read
+  plugging_changed_.notify_all();
 }
 
 }  // namespace talon::test

@@ -1,6 +1,7 @@
 // The hidapi build of the service library, run over a fake hidapi whose keyboards answer with
-// the firmware model: check values, counting, the report exchange, consumer codes, the
-// indicator write, hot-plug events and ending registrations.
+// the firmware model: check values, counting, the report exchange, which reports of a shared
+// node each stream takes, consumer codes, the indicator write, hot-plug events and ending
+// registrations.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -23,6 +24,9 @@ namespace {
 
 using test::FakeCollection;
 using test::FakeHidBus;
+using test::kConfigReportId;
+using test::kConsumerReportId;
+using test::kKeysReportId;
 using Bytes = std::vector<std::uint8_t>;
 using Record = std::array<std::uint8_t, 16>;
 using Clock = std::chrono::steady_clock;
@@ -277,7 +281,7 @@ TEST_F(HidBridgeTest, CountsCollectionsThatMatchTheRecord) {
   EXPECT_EQ(bridge().Init(0), 1);
   EXPECT_EQ(bus().init_calls(), 1);
   // The bus always holds another product with a vendor collection of the same usage and
-  // another maker's consumer collection.
+  // another maker's consumer collection. A keyboard shows five collections on two nodes.
   struct Case {
     const char* what;
     Record record;
@@ -290,17 +294,51 @@ TEST_F(HidBridgeTest, CountsCollectionsThatMatchTheRecord) {
       {"indicator output", kIndicator, 1, 0},
       {"another usage", MakeRecord(KB_CONFIG_USAGE_PAGE, 0x0093), 0, 0},
       {"another product", MakeRecord(KB_CONFIG_USAGE_PAGE, KB_CONFIG_USAGE, 0x0F, 0x5D28), 0, 1},
-      {"vendor and product only", MakeRecord(0xFFFF, 0xFFFF, 0x03), 3, 0},
+      {"vendor and product only", MakeRecord(0xFFFF, 0xFFFF, 0x03), 5, 0},
       {"product not significant", MakeRecord(KB_CONFIG_USAGE_PAGE, KB_CONFIG_USAGE, 0x0D), 1, 1},
       {"usage page only", MakeRecord(KB_CONSUMER_USAGE_PAGE, 0xFFFF, 0x04), 1, 1},
   };
   for (int keyboards = 0; keyboards <= 2; ++keyboards) {
     if (keyboards > 0) bus().AddKeyboard();
+    ASSERT_TRUE(WaitUntil([&] { return Count(kConfig) == keyboards; }, kPresenceLimit));
     for (const Case& c : cases) {
       EXPECT_EQ(Count(c.record), c.per_keyboard * keyboards + c.foreign)
           << c.what << " with " << keyboards << " keyboards";
     }
   }
+}
+
+TEST_F(HidBridgeTest, CountingIsALookUpThatFollowsPlugging) {
+  bus().AddKeyboard();
+  ASSERT_EQ(bridge().Init(0), 1);
+  const int enumerations = bus().enumerations();
+  for (int i = 0; i < 100; ++i) ASSERT_EQ(Count(kConfig), 1);
+  EXPECT_EQ(bus().enumerations(), enumerations) << "a count enumerated the devices";
+
+  const auto before = Clock::now();
+  bus().Unplug(0);
+  ASSERT_TRUE(WaitUntil([&] { return Count(kConfig) == 0; }, kPresenceLimit));
+  bus().Plug(0);
+  ASSERT_TRUE(WaitUntil([&] { return Count(kConfig) == 1; }, kPresenceLimit));
+  EXPECT_LT(Clock::now() - before, std::chrono::milliseconds(200))
+      << "word of the change came late";
+}
+
+TEST(HidBridgeWithoutHotplugWord, ChangesAreFoundByPolling) {
+  FakeHidBus& bus = FakeHidBus::Instance();
+  bus.Reset();
+  bus.SetHotplugLive(false);
+  bus.AddKeyboard();
+  BridgeTimings timings;
+  timings.presence_poll = std::chrono::milliseconds(20);
+  Bridge bridge(timings);
+  ASSERT_EQ(bridge.Init(0), 1);
+  const auto count = [&] {
+    return bridge.RequestGetDeviceCount(kConfig.data(), 0, 0, CountCheck(kConfig), 0);
+  };
+  EXPECT_EQ(count(), 1);
+  bus.Unplug(0);
+  EXPECT_TRUE(WaitUntil([&] { return count() == 0; }, kPresenceLimit));
 }
 
 TEST_F(HidBridgeTest, AnswerToAWrittenReportArrivesOnTheControlStream) {
@@ -324,19 +362,17 @@ TEST_F(HidBridgeTest, AnswerToAWrittenReportArrivesOnTheControlStream) {
 
 TEST_F(HidBridgeTest, ConsumerReportsCarryTheirCode) {
   bus().AddKeyboard();
-  Register(kConfig, KB_TAG_CTRL, FakeCollection::kConfig);
   Register(kConsumer, KB_TAG_CONS, FakeCollection::kConsumer);
   struct Case {
     Bytes report;
     std::uint16_t code;
   };
   const std::vector<Case> cases = {
-      {{0x03, 0xFF, 0x02}, 0x02FF},  // report id, then the usage
-      {{0xFF, 0x02}, 0x02FF},        // no report id
-      {{0x03, 0x01, 0x04}, 0x0401},
-      {{0x03, 0x11, 0x18}, 0x1811},
-      {{0x03, 0x00, 0x00}, 0},  // release
-      {{0x03}, 0},              // too short to hold a usage
+      {{kConsumerReportId, 0xFF, 0x02}, 0x02FF},  // report id, then the usage
+      {{kConsumerReportId, 0x01, 0x04}, 0x0401},
+      {{kConsumerReportId, 0x11, 0x18}, 0x1811},
+      {{kConsumerReportId, 0x00, 0x00}, 0},  // release
+      {{kConsumerReportId, 0x02}, 0},        // too short to hold a usage
   };
   for (const Case& c : cases) bus().SendInput(0, FakeCollection::kConsumer, c.report);
 
@@ -348,7 +384,87 @@ TEST_F(HidBridgeTest, ConsumerReportsCarryTheirCode) {
     EXPECT_EQ(events[i].count, cases[i].report.size()) << i;
     EXPECT_EQ(events[i].code, cases[i].code) << i;
   }
-  EXPECT_TRUE(Log().Of(KB_EVENT_REPORT, KB_TAG_CTRL).empty());
+}
+
+// Every collection of the keyboard's second interface reaches every handle on its node: key
+// presses, consumer reports and configuration answers. Typing during an exchange must not
+// give the exchange a key report for its answer, nor the consumer stream an answer.
+TEST_F(HidBridgeTest, EachStreamTakesOnlyItsOwnCollectionsReports) {
+  bus().AddKeyboard();
+  Register(kConfig, KB_TAG_CTRL, FakeCollection::kConfig);
+  Register(kConsumer, KB_TAG_CONS, FakeCollection::kConsumer);
+  Bytes key_press(17, 0);
+  key_press[0] = kKeysReportId;
+  key_press[3] = 0x10;
+  const auto request = ConfigReport(3, 44);
+  for (int i = 0; i < 3; ++i) bus().SendInput(0, FakeCollection::kKeys, key_press);
+  bus().SendInput(0, FakeCollection::kBootKeyboard, {0, 0, 0x04, 0, 0, 0, 0, 0});
+  bus().SendInput(0, FakeCollection::kConsumer, {kConsumerReportId, 0xFF, 0x02});
+  ASSERT_EQ(Write(request), 1);
+  for (int i = 0; i < 3; ++i) bus().SendInput(0, FakeCollection::kKeys, key_press);
+
+  ASSERT_TRUE(WaitUntil([] { return !Log().Of(KB_EVENT_REPORT, KB_TAG_CTRL).empty(); }));
+  ASSERT_TRUE(WaitUntil([] { return !Log().Of(KB_EVENT_REPORT, KB_TAG_CONS).empty(); }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));  // nothing else may follow
+  const auto answers = Log().Of(KB_EVENT_REPORT, KB_TAG_CTRL);
+  ASSERT_EQ(answers.size(), 1u);
+  EXPECT_EQ(answers[0].data[0], kConfigReportId);
+  EXPECT_EQ(answers[0].data[3], 3);
+  const auto codes = Log().Of(KB_EVENT_REPORT, KB_TAG_CONS);
+  ASSERT_EQ(codes.size(), 1u);
+  EXPECT_EQ(codes[0].code, 0x02FF);
+}
+
+TEST_F(HidBridgeTest, WithoutADescriptorEveryReportIsTakenAndTheIdGuessed) {
+  bus().SetDescriptorsReadable(false);
+  bus().AddKeyboard();
+  Register(kConsumer, KB_TAG_CONS, FakeCollection::kConsumer);
+  bus().SendInput(0, FakeCollection::kConsumer, {kConsumerReportId, 0x11, 0x18});
+  ASSERT_TRUE(WaitUntil([] { return !Log().Of(KB_EVENT_REPORT, KB_TAG_CONS).empty(); }));
+  EXPECT_EQ(Log().Of(KB_EVENT_REPORT, KB_TAG_CONS)[0].code, 0x1811);
+  EXPECT_NE(bridge().last_error().find("no report descriptor"), std::string::npos);
+}
+
+// hidraw keeps nothing for a handle that is not open yet: the reader must be in place before
+// the registration returns, and before an arrival is told, or the answer to the report the
+// program writes next is lost and the exchange waits a whole try.
+TEST_F(HidBridgeTest, ReaderIsOpenWhenTheRegistrationReturns) {
+  bus().AddKeyboard();
+  bus().SetOpenDelay(std::chrono::milliseconds(50));
+  std::uint32_t unit = 0;
+  ASSERT_EQ(bridge().RequestAsyncRead(kConfig.data(), RecordEvent, KB_TAG_CTRL,
+                                      ReadCheck(kConfig, RecordEvent, KB_TAG_CTRL), &unit),
+            1);
+  ASSERT_EQ(Write(ConfigReport(3, 44)), 1);
+  EXPECT_TRUE(WaitUntil([] { return !Log().Of(KB_EVENT_REPORT, KB_TAG_CTRL).empty(); }));
+}
+
+Bridge* g_arrival_bridge = nullptr;
+
+// Writes a report as soon as a keyboard arrives, as the program's presence handling does.
+int ExchangeOnArrival(const KbBridgeEvent* event) {
+  RecordEvent(event);
+  if (event->kind == KB_EVENT_PRESENCE && event->block->count > 0) {
+    const auto report = ConfigReport(3, 44);
+    g_arrival_bridge->RequestWriteOne(kConfig.data(), 0, 0, report.data(), KB_REPORT_SIZE,
+                                      WriteCheck(kConfig, report), 0);
+  }
+  return 1;
+}
+
+TEST_F(HidBridgeTest, FirstExchangeOfAnArrivalGetsItsAnswer) {
+  bus().AddKeyboard();
+  bus().Unplug(0);
+  ASSERT_EQ(bridge().Init(0), 1);
+  g_arrival_bridge = &bridge();
+  std::uint32_t unit = 0;
+  ASSERT_EQ(bridge().RequestAsyncRead(kConfig.data(), ExchangeOnArrival, KB_TAG_CTRL,
+                                      ReadCheck(kConfig, ExchangeOnArrival, KB_TAG_CTRL), &unit),
+            1);
+  bus().SetOpenDelay(std::chrono::milliseconds(50));
+  bus().Plug(0);
+  ASSERT_TRUE(WaitUntil([] { return !Log().Of(KB_EVENT_PRESENCE, KB_TAG_CTRL).empty(); }));
+  EXPECT_TRUE(WaitUntil([] { return !Log().Of(KB_EVENT_REPORT, KB_TAG_CTRL).empty(); }));
 }
 
 TEST_F(HidBridgeTest, StatusWriteReachesTheIndicatorOutput) {
@@ -412,7 +528,7 @@ TEST_F(HidBridgeTest, StreamReopensWhenReadsMissTheUnplug) {
   ASSERT_TRUE(WaitUntil([] { return Log().Of(KB_EVENT_PRESENCE, KB_TAG_CONS).size() == 1; }));
   bus().Plug(0);
   ASSERT_TRUE(WaitUntil([] { return Log().Of(KB_EVENT_PRESENCE, KB_TAG_CONS).size() == 2; }));
-  bus().SendInput(0, FakeCollection::kConsumer, {0x03, 0x10, 0x18});
+  bus().SendInput(0, FakeCollection::kConsumer, {kConsumerReportId, 0x10, 0x18});
 
   ASSERT_TRUE(WaitUntil([] { return !Log().Of(KB_EVENT_REPORT, KB_TAG_CONS).empty(); }));
   EXPECT_EQ(Log().Of(KB_EVENT_REPORT, KB_TAG_CONS).front().code, 0x1810);

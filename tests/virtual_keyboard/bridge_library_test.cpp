@@ -5,12 +5,15 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -40,15 +43,16 @@ struct Event {
 // What the library's callbacks received; the callback is a plain function, so it is global.
 class EventLog {
  public:
-  void Add(Event e) {
+  void Add(const Event& e) {
     std::function<void(const Event&)> hook;
     {
       std::lock_guard lock(mutex_);
-      events_.push_back(std::move(e));
+      events_.push_back(e);
       hook = hook_;
     }
     changed_.notify_all();
-    if (hook) hook(events_.back());
+    // Streams deliver on threads of their own: the hook gets its own copy of the event.
+    if (hook) hook(e);
   }
   std::vector<Event> WaitFor(std::size_t n, std::chrono::milliseconds timeout = 3s) {
     std::unique_lock lock(mutex_);
@@ -383,7 +387,7 @@ TEST_F(BridgeLibrary, LatencyDelaysEveryAnswer) {
   EXPECT_GE(events[1].when - start, 400ms);
 }
 
-TEST_F(BridgeLibrary, PlugAndUnplugAreReportedInOrder) {
+TEST_F(BridgeLibrary, PlugAndUnplugAreReportedInOrderOnEveryStream) {
   Listen(kConfig, KB_TAG_CTRL);
   Listen(kConsumer, KB_TAG_CONS);
   vkb_.Unplug();
@@ -396,16 +400,50 @@ TEST_F(BridgeLibrary, PlugAndUnplugAreReportedInOrder) {
   vkb_.Plug();
   vkb_.Plug();
   EXPECT_EQ(Count(kConfig), 1);
-  const auto events = Log().WaitFor(4);
+  const auto events = Log().WaitFor(8);
   std::this_thread::sleep_for(50ms);
-  ASSERT_EQ(Log().WaitFor(4, 0ms).size(), 4u);
-  std::vector<std::uint32_t> counts;
+  ASSERT_EQ(Log().WaitFor(8, 0ms).size(), 8u);
+  std::map<std::uint32_t, std::vector<std::uint32_t>> counts;  // per tag
   for (const Event& e : events) {
     EXPECT_EQ(e.kind, 0u);
-    EXPECT_EQ(e.tag, KB_TAG_CTRL);
-    counts.push_back(e.count);
+    counts[e.tag].push_back(e.count);
   }
-  EXPECT_EQ(counts, (std::vector<std::uint32_t>{0, 1, 0, 1}));
+  const std::vector<std::uint32_t> expected{0, 1, 0, 1};
+  EXPECT_EQ(counts[KB_TAG_CTRL], expected);
+  EXPECT_EQ(counts[KB_TAG_CONS], expected);
+}
+
+// Each stream has a thread of its own: a consumer callback that waits (a G-bank press waiting
+// for the window) holds up neither the answers nor the presence changes of the other stream.
+TEST_F(BridgeLibrary, AWaitingConsumerCallbackHoldsUpOnlyItsOwnStream) {
+  Listen(kConfig, KB_TAG_CTRL);
+  Listen(kConsumer, KB_TAG_CONS);
+  // Static: the hook may still be running when a failed assertion ends the test.
+  static std::atomic<bool> release;
+  release = false;
+  const struct Release {
+    ~Release() { release = true; }
+  } release_at_exit;
+  Log().SetHook([](const Event& e) {
+    while (e.tag == KB_TAG_CONS && e.kind == 1 && !release) std::this_thread::sleep_for(1ms);
+  });
+  vkb_.RaiseConsumer(0x02FF);
+  ASSERT_EQ(Log().WaitFor(1).size(), 1u);
+  ASSERT_EQ(Send(Request(3, 44, 0)), 1);
+  ASSERT_EQ(Log().WaitFor(2).size(), 2u) << "no answer while the consumer callback waits";
+  vkb_.Unplug();
+  const auto events = Log().WaitFor(3);
+  ASSERT_EQ(events.size(), 3u) << "no presence change while the consumer callback waits";
+  EXPECT_EQ(events[1].tag, KB_TAG_CTRL);
+  EXPECT_EQ(events[1].kind, 1u);
+  EXPECT_EQ(events[2].tag, KB_TAG_CTRL);
+  EXPECT_EQ(events[2].kind, 0u);
+  // The consumer stream's own presence change follows its report once released.
+  release = true;
+  const auto all = Log().WaitFor(4);
+  ASSERT_EQ(all.size(), 4u);
+  EXPECT_EQ(all[3].tag, KB_TAG_CONS);
+  EXPECT_EQ(all[3].kind, 0u);
 }
 
 TEST_F(BridgeLibrary, ConsumerCodesArriveAsParsedReportsOnTheConsStream) {
@@ -424,9 +462,12 @@ TEST_F(BridgeLibrary, ConsumerCodesArriveAsParsedReportsOnTheConsStream) {
   vkb_.Unplug();
   vkb_.RaiseConsumer(0x0401);  // no keyboard, no key press
   vkb_.Plug();
-  EXPECT_EQ(Log().WaitFor(4).size(), 4u);
+  // The two presence changes, on each of the two streams.
+  EXPECT_EQ(Log().WaitFor(6).size(), 6u);
   std::this_thread::sleep_for(50ms);
-  EXPECT_EQ(Log().WaitFor(5, 0ms).size(), 4u);
+  const auto all = Log().WaitFor(7, 0ms);
+  ASSERT_EQ(all.size(), 6u);
+  EXPECT_EQ(std::count_if(all.begin(), all.end(), [](const Event& e) { return e.kind == 1; }), 2);
 }
 
 TEST_F(BridgeLibrary, NothingIsDeliveredOnceDeleteHasReturned) {
