@@ -151,8 +151,8 @@ int DeviceLink::ExchangeReport(std::span<const std::uint8_t> request,
     return i < answer.size() ? answer[i] : 0;
   };
 
-  // The serialising lock replaces the original's 1001 ms pause for a slot found busy: a second
-  // thread now waits for the first exchange to end instead of cutting in after the pause.
+  // One exchange at a time: a second thread waits for the first to end rather than pausing a
+  // fixed second and cutting in on an exchange that is still going.
   std::lock_guard lock(exchange_mutex_);
   slot_.BeginExchange();
   int tries = 0;

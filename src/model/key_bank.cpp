@@ -178,8 +178,11 @@ KeyId EntryToKey(KeyBankEntry entry) {
     case bank_entry::kSystem:
       return KeyOfUsage({usage_page::kSystem, Usage16(entry)});
     case bank_entry::kGKey:
-      return entry.byte1 == bank_entry::kGKeyMark ? static_cast<KeyId>(key::kGKeyBase + entry.byte2)
-                                                  : KeyId{0};
+      // Only G1-G9 exist; another number is no key rather than an id nothing knows.
+      if (entry.byte1 != bank_entry::kGKeyMark || entry.byte2 == 0 || entry.byte2 > kGKeyCount) {
+        return 0;
+      }
+      return static_cast<KeyId>(key::kGKeyBase + entry.byte2);
     default:
       return 0;
   }

@@ -40,7 +40,10 @@ MacroAction DecodeAction(std::span<const std::uint8_t> bytes) {
                           GetU8(bytes, 3)};
   MacroAction action;
   action.pause_ms = (word & kPauseMask) * kPauseUnitMs;
-  action.key = EntryToKey(code);
+  // A code no macro action of ours can carry (a G key, say) is no key: sent back as it
+  // reads, it would otherwise change on the way.
+  const KeyId key = EntryToKey(code);
+  action.key = MacroActionCode(key) != KeyBankEntry{} ? key : KeyId{0};
   action.state = (word & kPressBit) != 0 ? action_state::kPress : action_state::kRelease;
   return action;
 }

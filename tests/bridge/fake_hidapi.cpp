@@ -226,7 +226,6 @@ hid_device* FakeHidBus::Open(const char* path) {
       }
       auto* handle = new hid_device{k, node, keyboards_[k]->generation, {}, {}};
       handles_.push_back(handle);
-      changed_.notify_all();
       return handle;
     }
   }
@@ -238,7 +237,6 @@ void FakeHidBus::Close(hid_device* handle) {
   std::lock_guard lock(mutex_);
   std::erase(handles_, handle);
   delete handle;
-  changed_.notify_all();
 }
 
 int FakeHidBus::Write(hid_device* handle, const unsigned char* data, std::size_t length) {
@@ -278,9 +276,9 @@ int FakeHidBus::Read(hid_device* handle, unsigned char* data, std::size_t length
     return (reads_report_unplug_ && Stale(*handle)) || !handle->input.empty();
   };
   if (milliseconds < 0) {
-    changed_.wait(lock, ready);
+    input_changed_.wait(lock, ready);
   } else {
-    changed_.wait_for(lock, std::chrono::milliseconds(milliseconds), ready);
+    input_changed_.wait_for(lock, std::chrono::milliseconds(milliseconds), ready);
   }
   if (Stale(*handle)) {
     if (!reads_report_unplug_) return 0;
@@ -326,7 +324,7 @@ void FakeHidBus::WatchFrom(Seen& seen) const {
 
 void FakeHidBus::WaitForChange(Seen& seen, std::chrono::milliseconds timeout) {
   std::unique_lock lock(mutex_);
-  changed_.wait_for(lock, timeout, [&] {
+  plugging_changed_.wait_for(lock, timeout, [&] {
     return wakes_ != seen.wakes || (hotplug_live_ && changes_ != seen.changes);
   });
   seen.wakes = wakes_;
@@ -336,7 +334,7 @@ void FakeHidBus::WaitForChange(Seen& seen, std::chrono::milliseconds timeout) {
 void FakeHidBus::WakeWaiters() {
   std::lock_guard lock(mutex_);
   ++wakes_;
-  changed_.notify_all();
+  plugging_changed_.notify_all();
 }
 
 bool FakeHidBus::Stale(const hid_device& handle) const {
@@ -351,12 +349,13 @@ void FakeHidBus::Broadcast(std::size_t keyboard, std::size_t node,
     if (handle->input.size() == kInputQueueLimit) handle->input.pop_front();
     handle->input.push_back(report);
   }
-  changed_.notify_all();
+  input_changed_.notify_all();
 }
 
 void FakeHidBus::NoteChange() {
   ++changes_;
-  changed_.notify_all();
+  input_changed_.notify_all();  // a reader of an unplugged keyboard's node ends its read
+  plugging_changed_.notify_all();
 }
 
 }  // namespace talon::test

@@ -108,7 +108,10 @@ class FakeHidBus {
   void NoteChange();
 
   mutable std::mutex mutex_;
-  std::condition_variable changed_;
+  // Readers wait for input, the hot-plug watcher for plugging: apart, so that an answer wakes
+  // only the readers, as with hidraw.
+  std::condition_variable input_changed_;
+  std::condition_variable plugging_changed_;
   std::vector<std::unique_ptr<Keyboard>> keyboards_;
   std::vector<hid_device*> handles_;
   int fail_writes_ = 0;

@@ -37,7 +37,8 @@ TEST(KeyBank, EntryToKeyByEntryType) {
       {{3, 0x92, 0x01}, 0x121},  // 16-bit consumer usage
       {{3, 0xE8, 0x00}, 0},     {{4, 0x82, 0x00}, 0x15F}, {{6, 0xA2, 3}, 0x202},
       {{6, 0xA1, 3}, 0},        {{5, 1, 0}, 0},           {{0, 0, 0}, 0},
-      {{9, 2, 4}, 0},
+      {{9, 2, 4}, 0},           {{6, 0xA2, 9}, 0x208},    {{6, 0xA2, 0}, 0},
+      {{6, 0xA2, 10}, 0},  // G1-G9 only
   };
   for (const Case& c : cases) EXPECT_EQ(EntryToKey(c.entry), c.key) << c.entry;
 }

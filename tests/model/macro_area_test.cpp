@@ -140,6 +140,20 @@ TEST(MacroArea, MalformedAreasKeepTheMacrosThatAreWhole) {
   }
 }
 
+// A keyboard's area may hold codes no action of ours makes (a G key): they read as no key, so
+// that what is sent back is what was read.
+TEST(MacroArea, ACodeNoActionCarriesReadsAsNoKey) {
+  const test::FakeTexts texts;
+  Bytes area = EncodeMacroArea(std::vector{Macro(u"", {{10, 0x01E, 0}, {10, 0x01E, 1}})}, false);
+  area[22 + 1] = (area[22 + 1] & 0x8F) | (bank_entry::kGKey << 4);  // first action: G3
+  area[24] = bank_entry::kGKeyMark;
+  area[25] = 3;
+  const std::vector<MacroRecord> read = DecodeMacroArea(area, texts);
+  ASSERT_EQ(read.size(), 1u);
+  EXPECT_EQ(read[0].actions, (std::vector<MacroAction>{{10, 0, 0}, {10, 0x01E, 1}}));
+  EXPECT_EQ(DecodeMacroArea(EncodeMacroArea(read, false), texts)[0].actions, read[0].actions);
+}
+
 TEST(MacroArea, AtMostAHundredMacrosAreRead) {
   const test::FakeTexts texts;
   const std::vector<MacroRecord> macros(101, Macro(u"m", {}));
