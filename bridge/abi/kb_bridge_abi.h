@@ -155,6 +155,11 @@ typedef uint32_t (*KbSimFrameCountFn)(void);
 typedef int (*KbSimGetFrameFn)(uint32_t index, uint8_t* out64);
 typedef void (*KbSimClearLogFn)(void);
 typedef int (*KbSimKeyActionAtFn)(uint32_t position, KbSimKeyAction* out);
+/* Running totals in nanoseconds since the library was loaded (callers take differences):
+ * `waited` the keyboard spent before its answers on purpose (its latency and answer delays,
+ * as slept); `held` its answers spent in it, from the acceptance of each report until the
+ * answer's callback was called. Either pointer may be null. */
+typedef void (*KbSimAnswerTimesFn)(uint64_t* waited_ns, uint64_t* held_ns);
 
 #ifdef __cplusplus
 }

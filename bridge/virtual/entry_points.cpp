@@ -184,6 +184,11 @@ KB_EXPORT int KbSimKeyActionAt(std::uint32_t position, KbSimKeyAction* out) {
   return Device().KeyActionAt(position, *out) ? 1 : 0;
 }
 
+KB_EXPORT void KbSimAnswerTimes(std::uint64_t* waited_ns, std::uint64_t* held_ns) {
+  if (waited_ns != nullptr) *waited_ns = Device().Answers().waited_ns();
+  if (held_ns != nullptr) *held_ns = Device().Answers().held_ns();
+}
+
 // The exports keep the contract's signatures, the control entry points too.
 KB_ASSERT_ENTRY_POINT_SIGNATURES();
 static_assert(std::is_same_v<decltype(&KbSimReset), KbSimResetFn>);
@@ -199,3 +204,4 @@ static_assert(std::is_same_v<decltype(&KbSimFrameCount), KbSimFrameCountFn>);
 static_assert(std::is_same_v<decltype(&KbSimGetFrame), KbSimGetFrameFn>);
 static_assert(std::is_same_v<decltype(&KbSimClearLog), KbSimClearLogFn>);
 static_assert(std::is_same_v<decltype(&KbSimKeyActionAt), KbSimKeyActionAtFn>);
+static_assert(std::is_same_v<decltype(&KbSimAnswerTimes), KbSimAnswerTimesFn>);

@@ -92,6 +92,7 @@ void StreamDelivery::Run(const std::shared_ptr<State>& state) {
     const KbStreamBlock block{state->tag, event.count, event.has_data ? event.data.data() : nullptr,
                               nullptr, event.consumer_code ? &parsed : nullptr};
     const KbBridgeEvent bridge_event{event.kind, 0, &block};
+    if (event.answer_clock != nullptr) event.answer_clock->AddHeld(event.accepted);
     state->callback(&bridge_event);
     lock.lock();
     state->delivering = false;

@@ -13,6 +13,7 @@
 #include <span>
 #include <thread>
 
+#include "answer_clock.h"
 #include "kb_bridge_abi.h"
 
 namespace talon::vkb {
@@ -23,6 +24,10 @@ struct StreamEvent {
   bool has_data = false;    // false: the block carries no data pointer
   std::array<std::uint8_t, KB_REPORT_SIZE> data{};
   std::optional<std::uint16_t> consumer_code;  // set: the block carries a parsed report
+  // For an answer: the clock that counts its time in the keyboard until its callback is called,
+  // and when its report was accepted.
+  AnswerClock* answer_clock = nullptr;
+  AnswerClock::Clock::time_point accepted{};
 
   static StreamEvent Presence(std::uint32_t devices);
   // A report of at most 64 bytes (the rest is cut).

@@ -48,10 +48,12 @@ void StreamRegistry::Clear() {
   gone.clear();
 }
 
-void StreamRegistry::Deliver(Collection collection, const StreamEvent& event) {
+void StreamRegistry::Deliver(Collection collection, StreamEvent event) {
   std::lock_guard lock(mutex_);
   for (const Registration& r : registrations_) {
-    if (r.collection == collection && r.delivery) r.delivery->Push(event);
+    if (r.collection != collection || !r.delivery) continue;
+    r.delivery->Push(event);
+    event.answer_clock = nullptr;
   }
 }
 

@@ -25,8 +25,9 @@ class StreamRegistry {
   // Ends every registration (at unload: a callback stuck for long is left behind).
   void Clear();
 
-  // Queues the event for every stream on the collection, in the order of the calls.
-  void Deliver(Collection collection, const StreamEvent& event);
+  // Queues the event for every stream on the collection, in the order of the calls. An answer's
+  // time in the keyboard is counted once, at the first stream.
+  void Deliver(Collection collection, StreamEvent event);
 
  private:
   struct Registration {

@@ -85,7 +85,7 @@ void VirtualDevice::Run(std::uint64_t generation) {
     }
     switch (job.kind) {
       case Job::Kind::kFrame:
-        AnswerFrame(generation, job.frame);
+        AnswerFrame(generation, job);
         break;
       case Job::Kind::kPresence:
         // Every stream of the keyboard hears of it, as with the hidapi build.
@@ -104,10 +104,14 @@ bool VirtualDevice::SleepFor(std::uint64_t generation, std::uint64_t resets,
   std::unique_lock lock(queue_mutex_);
   const auto interrupted = [&] { return generation_ != generation || resets_ != resets; };
   if (time.count() == 0) return !interrupted();
-  return !queue_changed_.wait_for(lock, time, interrupted);
+  const auto start = AnswerClock::Clock::now();
+  const bool slept = !queue_changed_.wait_for(lock, time, interrupted);
+  answers_.AddWaited(AnswerClock::Clock::now() - start);
+  return slept;
 }
 
-void VirtualDevice::AnswerFrame(std::uint64_t generation, const Report& frame) {
+void VirtualDevice::AnswerFrame(std::uint64_t generation, const Job& job) {
+  const Report& frame = job.frame;
   std::uint64_t resets = 0;
   {
     std::lock_guard lock(queue_mutex_);
@@ -135,7 +139,10 @@ void VirtualDevice::AnswerFrame(std::uint64_t generation, const Report& frame) {
   if (!plugged_) return;
   const std::size_t length =
       std::min<std::size_t>(fault.short_length.value_or(kReportSize), kReportSize);
-  registry_.Deliver(Collection::kConfig, StreamEvent::Report(std::span(answer).first(length)));
+  StreamEvent event = StreamEvent::Report(std::span(answer).first(length));
+  event.answer_clock = &answers_;
+  event.accepted = job.accepted;
+  registry_.Deliver(Collection::kConfig, event);
 }
 
 void VirtualDevice::RaiseConsumerNow(std::uint16_t code) {
@@ -163,6 +170,7 @@ bool VirtualDevice::WriteReport(std::span<const std::uint8_t, kReportSize> repor
   {
     std::lock_guard lock(queue_mutex_);
     if (!plugged_) return false;
+    job.accepted = AnswerClock::Clock::now();
     jobs_.push_back(job);
     // Logged in queue order: the keyboard has the report once the write returns, answered or
     // not, and a callback's own write cannot overtake it.

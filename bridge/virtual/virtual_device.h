@@ -16,6 +16,7 @@
 #include <mutex>
 #include <thread>
 
+#include "answer_clock.h"
 #include "collection.h"
 #include "fault_plan.h"
 #include "firmware.h"
@@ -58,6 +59,7 @@ class VirtualDevice {
   bool GetFrame(std::uint32_t index, std::span<std::uint8_t, kReportSize> out);
   void ClearLog();
   bool KeyActionAt(std::uint32_t position, KbSimKeyAction& out);
+  const AnswerClock& Answers() const { return answers_; }
 
  private:
   struct Job {
@@ -65,14 +67,16 @@ class VirtualDevice {
     Report frame{};
     std::uint32_t count = 0;
     std::uint16_t code = 0;
+    AnswerClock::Clock::time_point accepted{};  // a frame's
   };
 
   void EnsureStarted();
   void Run(std::uint64_t generation);
-  void AnswerFrame(std::uint64_t generation, const Report& frame);
+  void AnswerFrame(std::uint64_t generation, const Job& job);
   void RaiseConsumerNow(std::uint16_t code);
   // Waits, unless the thread of this generation is being stopped or the keyboard is reset
-  // (`resets` is the count of resets seen when the answer began); false then.
+  // (`resets` is the count of resets seen when the answer began); false then. The time slept
+  // counts as waited before an answer.
   bool SleepFor(std::uint64_t generation, std::uint64_t resets, std::chrono::microseconds time);
   void SaveMemoryLocked();
 
@@ -97,6 +101,7 @@ class VirtualDevice {
 
   std::atomic<std::uint32_t> latency_us_{0};
   FaultPlan faults_;
+  AnswerClock answers_;
   StreamRegistry registry_;
 };
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/automatic_profiles.h"
+#include "app/startup_timing.h"
 #include "device/device_link.h"
 #include "device/keyboard_commands.h"
 #include "model/model_context.h"
@@ -122,6 +123,7 @@ int RunProgram(const CommandLine& line) {
       window.Post(CVexmoDlg::kMsgOpen, CVexmoDlg::kTagOpen, 0);
     }
   });
+  StartupTiming timing(window);
   if (!window.OnInitDialog()) return ReportStartFailure(window);
   AutomaticProfiles automatic_profiles(window);
   automatic_profiles.Start();

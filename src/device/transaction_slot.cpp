@@ -16,7 +16,6 @@ void TransactionSlot::Arm(std::span<std::uint8_t> answer) {
   answer_ = answer;
   received_ = 0;
   answered_ = false;
-  response_.Reset();
   busy_ = true;
   ++written_;
 }
@@ -40,22 +39,32 @@ void TransactionSlot::WaitForOwedAnswers(std::chrono::milliseconds limit) {
   answer_counted_.wait_for(lock, limit, [this] { return answers_ >= written_; });
 }
 
+bool TransactionSlot::WaitForAnswer(std::chrono::milliseconds timeout) {
+  std::unique_lock lock(mutex_);
+  return answer_taken_.wait_for(lock, timeout, [this] { return answered_; });
+}
+
 int TransactionSlot::received() const {
   std::lock_guard lock(mutex_);
   return received_;
 }
 
 bool TransactionSlot::Complete(std::span<const std::uint8_t> data) {
-  std::lock_guard lock(mutex_);
-  ++answers_;
+  bool taken = false;
+  {
+    std::lock_guard lock(mutex_);
+    ++answers_;
+    if (busy_ && !answered_) {
+      const std::size_t n = std::min(data.size(), answer_.size());
+      std::copy_n(data.begin(), n, answer_.begin());
+      received_ = static_cast<int>(n);
+      answered_ = true;
+      taken = true;
+    }
+  }
   answer_counted_.notify_all();
-  if (!busy_ || answered_) return false;
-  const std::size_t n = std::min(data.size(), answer_.size());
-  std::copy_n(data.begin(), n, answer_.begin());
-  received_ = static_cast<int>(n);
-  answered_ = true;
-  response_.Set();
-  return true;
+  if (taken) answer_taken_.notify_all();
+  return taken;
 }
 
 }  // namespace talon

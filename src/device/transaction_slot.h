@@ -14,8 +14,6 @@
 #include <mutex>
 #include <span>
 
-#include "platform/auto_reset_event.h"
-
 namespace talon {
 
 class TransactionSlot {
@@ -23,8 +21,7 @@ class TransactionSlot {
   // Starts an exchange (a request and its tries): nothing written, nothing received.
   void BeginExchange();
   // Starts a try just before its report is written: the answer buffer is zeroed (so a short
-  // answer's missing bytes read as 0), the response event reset, the busy flag set, and the
-  // report counted as written.
+  // answer's missing bytes read as 0), the busy flag set, and the report counted as written.
   void Arm(std::span<std::uint8_t> answer);
   // The try's report was not written after all. Ends the try.
   void WriteFailed();
@@ -34,7 +31,8 @@ class TransactionSlot {
   // answers that come meanwhile are dropped. No wait when no answer came at all.
   void WaitForOwedAnswers(std::chrono::milliseconds limit);
 
-  bool WaitForAnswer(std::chrono::milliseconds timeout) { return response_.WaitFor(timeout); }
+  // True when the try's answer came within the timeout.
+  bool WaitForAnswer(std::chrono::milliseconds timeout);
   // Bytes copied into the answer buffer by the last delivery.
   int received() const;
 
@@ -46,8 +44,10 @@ class TransactionSlot {
   // Guards the fields against a callback racing the end of a try; the exchange itself never
   // waits on it for longer than a copy.
   mutable std::mutex mutex_;
+  // Both are signalled with the mutex released, so the woken thread does not block on it at
+  // once: a waiter checks its condition under the mutex, so a late signal wakes nobody wrongly.
   std::condition_variable answer_counted_;
-  AutoResetEvent response_;
+  std::condition_variable answer_taken_;
   bool busy_ = false;
   bool answered_ = false;
   std::span<std::uint8_t> answer_;

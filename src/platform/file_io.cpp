@@ -28,6 +28,29 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
+// Whether the regular file of `size` bytes at `path` holds exactly `data`.
+bool HoldsExactly(const fs::path& path, off_t size, std::string_view data) {
+  if (size < 0 || static_cast<std::uint64_t>(size) != data.size()) return false;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  char buffer[64 * 1024];
+  bool same = true;
+  std::size_t at = 0;
+  while (same) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      same = n == 0 && at == data.size();
+      break;
+    }
+    const auto count = static_cast<std::size_t>(n);
+    same = at + count <= data.size() && data.compare(at, count, buffer, count) == 0;
+    at += count;
+  }
+  ::close(fd);
+  return same;
+}
+
 // Best effort: makes the rename itself durable. A failure here does not undo the write.
 void SyncFolder(const fs::path& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -92,13 +115,20 @@ bool WriteFileAtomically(const fs::path& target_in, std::string_view data) {
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
 
+  struct stat old_stat {};
+  const bool exists = ::stat(target.c_str(), &old_stat) == 0;
+  // Settings are often written back unchanged (each start writes several files the way they
+  // were): a file that already holds exactly these bytes is left alone rather than flushed to
+  // disk again for nothing.
+  if (exists && S_ISREG(old_stat.st_mode) && HoldsExactly(target, old_stat.st_size, data)) {
+    return true;
+  }
+
   std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return false;
 
-  struct stat old_stat {};
-  const mode_t mode = ::stat(target.c_str(), &old_stat) == 0 ? (old_stat.st_mode & 07777)
-                                                             : (0666 & ~CurrentUmask());
+  const mode_t mode = exists ? (old_stat.st_mode & 07777) : (0666 & ~CurrentUmask());
   bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, data) && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;

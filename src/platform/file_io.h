@@ -27,7 +27,8 @@ mode_t CurrentUmask();
 // Writes `data` to a temporary file in the target's folder, flushes it to disk and renames it
 // over `target`. Readers see either the old or the new content; any failure removes the
 // temporary file and leaves the old file as it was. A symbolic link is written through to the
-// file it names. An existing file keeps its permission bits. Returns false on failure.
+// file it names. An existing file keeps its permission bits. A file that already holds exactly
+// `data` is left as it is. Returns false on failure.
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view data);
 
 }  // namespace talon

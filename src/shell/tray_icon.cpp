@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QImageReader>
 #include <QMenu>
+#include <QPixmap>
 #include <QSystemTrayIcon>
 
 #include <string>
@@ -12,6 +14,14 @@ namespace {
 
 constexpr int kSizes[] = {16, 22, 32, 48};
 constexpr int kMaxTipChars = 127;
+
+// Read as PNG, as named: left to find the format out, Qt would load every image format plugin
+// first, at a cost to the start.
+QPixmap PngPicture(const std::filesystem::path& file) {
+  QImageReader reader(QString::fromStdString(file.string()), "png");
+  reader.setAutoDetectImageFormat(false);
+  return QPixmap::fromImage(reader.read());
+}
 
 }  // namespace
 
@@ -83,8 +93,8 @@ void CTrayIcon::SetPicture(int picture) {
   const auto svg = PictureFile(icon_folder_, picture, 0);
   icon.addFile(QString::fromStdString(svg.string()));
   for (int size : kSizes) {
-    icon.addFile(QString::fromStdString(PictureFile(icon_folder_, picture, size).string()),
-                 QSize(size, size));
+    const QPixmap sized = PngPicture(PictureFile(icon_folder_, picture, size));
+    if (!sized.isNull()) icon.addPixmap(sized);
   }
   icon_->setIcon(icon);
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/file_io.h"
@@ -140,6 +141,29 @@ TEST(AtomicWrite, KeepsPermissionsAndWritesThroughSymlinks) {
   EXPECT_TRUE(fs::is_symlink(folder / "chain.ini"));
   EXPECT_TRUE(fs::is_symlink(folder / "dangling.ini"));
   EXPECT_EQ(Slurp(folder / "elsewhere" / "new.ini"), "fresh");
+}
+
+// A rewrite replaces the file (a new one is renamed over it); unchanged content leaves the very
+// same file, content that differs only in its length or its last byte does not.
+TEST(AtomicWrite, UnchangedContentLeavesTheFileAsItIs) {
+  const fs::path path = TestFolder() / "same.ini";
+  const auto inode = [&path] {
+    struct stat s {};
+    EXPECT_EQ(::stat(path.c_str(), &s), 0);
+    return s.st_ino;
+  };
+  const std::string big(200 * 1024, 'a');
+  ASSERT_TRUE(WriteFileAtomically(path, big));
+  const auto first = inode();
+  ASSERT_TRUE(WriteFileAtomically(path, big));
+  EXPECT_EQ(inode(), first);
+
+  for (const std::string& changed : {big + "a", big.substr(0, big.size() - 1) + "b"}) {
+    const auto before = inode();
+    ASSERT_TRUE(WriteFileAtomically(path, changed));
+    EXPECT_NE(inode(), before);
+    EXPECT_EQ(Slurp(path), changed);
+  }
 }
 
 }  // namespace

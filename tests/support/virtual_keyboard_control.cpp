@@ -35,6 +35,7 @@ VirtualKeyboardControl::VirtualKeyboardControl() {
   Bind(handle_, "KbSimGetFrame", get_frame_);
   Bind(handle_, "KbSimClearLog", clear_log_);
   Bind(handle_, "KbSimKeyActionAt", key_action_);
+  Bind(handle_, "KbSimAnswerTimes", answer_times_);
 }
 
 VirtualKeyboardControl::~VirtualKeyboardControl() {
@@ -74,6 +75,13 @@ std::optional<KbSimKeyAction> VirtualKeyboardControl::KeyActionAt(std::uint32_t 
   KbSimKeyAction action{};
   if (key_action_(position, &action) != 1) return std::nullopt;
   return action;
+}
+
+VirtualKeyboardControl::AnswerTimes VirtualKeyboardControl::Answers() const {
+  std::uint64_t waited = 0;
+  std::uint64_t held = 0;
+  answer_times_(&waited, &held);
+  return {std::chrono::nanoseconds(waited), std::chrono::nanoseconds(held)};
 }
 
 }  // namespace talon::test

@@ -2,6 +2,7 @@
 // Test access to the virtual keyboard behind libKbBridge.so: the same library object that the
 // program's loader binds (dlopen of the bare name returns the one already loaded), so a test can
 // plug, unplug, inject faults and look into the keyboard's memory.
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -44,6 +45,14 @@ class VirtualKeyboardControl {
 
   std::optional<KbSimKeyAction> KeyActionAt(std::uint32_t position) const;
 
+  // The running totals of the time the keyboard waited before its answers and the time its
+  // answers spent in it.
+  struct AnswerTimes {
+    std::chrono::nanoseconds waited;
+    std::chrono::nanoseconds held;
+  };
+  AnswerTimes Answers() const;
+
  private:
   void* handle_ = nullptr;
   KbSimResetFn reset_ = nullptr;
@@ -59,6 +68,7 @@ class VirtualKeyboardControl {
   KbSimGetFrameFn get_frame_ = nullptr;
   KbSimClearLogFn clear_log_ = nullptr;
   KbSimKeyActionAtFn key_action_ = nullptr;
+  KbSimAnswerTimesFn answer_times_ = nullptr;
 };
 
 }  // namespace talon::test

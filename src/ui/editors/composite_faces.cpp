@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "ui/skin/skin_picture.h"
-
 namespace talon {
 namespace {
 
@@ -28,12 +26,12 @@ bool CompositeFaces::Load(const std::filesystem::path& skin_folder, QSize client
     if (kHasDisabled[i]) parts.push_back({"_disable.jpg", &loaded[i].disabled});
     for (const Part& part : parts) {
       const std::filesystem::path file = skin_folder / (prefix + part.suffix);
-      QImage picture;
-      if (!LoadSkinPicture(file, picture)) {
+      // Checked now, decoded when first shown: most openings show one or two of the pages.
+      *part.sheet = FaceSheet::Load(file, client);
+      if (part.sheet->IsNull()) {
         failed = file.string();
         return false;
       }
-      *part.sheet = FaceSheet::Create(picture, client);
     }
     if (!kHasDisabled[i]) loaded[i].disabled = loaded[i].normal;
   }

@@ -1,6 +1,7 @@
 #pragma once
 // The key assignment dialog's five face sets: one per page (key, macro, media, function) and
-// the macro-only set the G9 key wears. Decoded once per run, at the dialog's first opening.
+// the macro-only set the G9 key wears. Checked at the dialog's first opening; each picture is
+// decoded once per run, when it is first shown.
 #include <QSize>
 
 #include <filesystem>

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ui/skin/message_dialog.h"
+#include "ui/skin/skin_picture.h"
 
 namespace talon {
 
@@ -11,7 +12,8 @@ BusyIndicator::BusyIndicator(MessageDialog& window, std::uint32_t timer_id,
     : QLabel(&window), window_(window), timer_id_(timer_id) {
   for (int i = 0; i < kFrames; ++i) {
     const auto file = skin_folder / ("jdt" + std::to_string(i + 1) + ".bmp");
-    frames_[i].load(QString::fromStdString(file.string()));
+    QImage frame;
+    if (LoadSkinPicture(file, frame)) frames_[i] = QPixmap::fromImage(frame);
   }
   setScaledContents(true);
   hide();

@@ -15,14 +15,13 @@ bool MainFaces::Load(const std::filesystem::path& skin_folder, QSize client, std
       {"main_down.jpg", &down, true},       {"main_disable.jpg", &disabled, true},
       {"main_color0.jpg", &colour0, false}, {"main_color1.jpg", &colour1, false}};
   for (const Sheet& s : sheets) {
-    QImage picture;
-    if (!LoadSkinPicture(skin_folder / s.file, picture)) {
-      if (!s.needed) continue;
+    *s.sheet = FaceSheet::Load(skin_folder / s.file, client);
+    if (s.sheet->IsNull() && s.needed) {
       failed = (skin_folder / s.file).string();
       return false;
     }
-    *s.sheet = FaceSheet::Create(picture, client);
   }
+  // A small picture whose sheet is its own size: decoded now.
   QImage arrows;
   if (LoadSkinPicture(skin_folder / "Arrow.jpg", arrows)) {
     arrow = FaceSheet::Create(arrows, arrows.size());

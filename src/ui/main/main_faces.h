@@ -1,7 +1,8 @@
 #pragma once
 // The main window's pictures: four full-window face sheets (normal, hover, pressed, disabled),
 // the two lit sheets (assigned keys and bank A; bank B and selections) and the arrow sheet of the
-// Flip toggles. Each file is decoded once and its sheet shared by every button that wears it.
+// Flip toggles. Each file is decoded once, when a button first shows it, and its sheet shared by
+// every button that wears it.
 #include <QSize>
 
 #include <filesystem>

@@ -267,11 +267,6 @@ void CVexmoDlg::PlaceControls() {
   if (lighting_panel_) lighting_panel_->Create();
   if (parts_.key_editor) key_editor_ = parts_.key_editor(*this);
   if (parts_.profile_editor) profile_editor_ = parts_.profile_editor(*this);
-  about_ = std::make_unique<CAboutDlg>(
-      services_.language, link_,
-      QString::fromStdString(
-          (services_.paths.program_folder / "icons" / "talon7x_64.png").string()),
-      [this](const std::string& url) { services_.desktop.Open(url); }, [this] { OpenHelpPage(); });
 }
 
 // ---- private messages ----
@@ -687,7 +682,17 @@ void CVexmoDlg::OnTrayExit() {
 }
 
 void CVexmoDlg::ShowAbout() {
-  if (about_) about_->Create();
+  // Made at the first request: most runs never show it, and its text layout and style sheet
+  // would cost the start.
+  if (!about_) {
+    about_ = std::make_unique<CAboutDlg>(
+        services_.language, link_,
+        QString::fromStdString(
+            (services_.paths.program_folder / "icons" / "talon7x_64.png").string()),
+        [this](const std::string& url) { services_.desktop.Open(url); },
+        [this] { OpenHelpPage(); });
+  }
+  about_->Create();
 }
 
 // ---- what the window shows ----

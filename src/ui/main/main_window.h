@@ -118,6 +118,7 @@ class CVexmoDlg : public CBaseDialog, public ModelPort {
   bool IsQuietStart() const;
   CTrayIcon* Tray() const { return tray_.get(); }
   int TrayPicture() const { return tray_picture_; }
+  // Null until the about box is first asked for.
   CAboutDlg* About() const { return about_.get(); }
   LightingPanelSeam* LightingPanel() const { return lighting_panel_.get(); }
   KeyEditorSeam* KeyEditor() const { return key_editor_.get(); }

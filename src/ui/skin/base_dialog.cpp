@@ -73,9 +73,16 @@ bool CBaseDialog::LoadSkin() {
   ini_.SetPath(skin_file_);
   const std::string main = ini_.Get("SCREEN", "Main").value_or("");
   const std::string mask = ini_.Get("SCREEN", "Mask", main).value_or("");
-  const bool loaded = !main.empty() && !mask.empty() &&
-                      LoadSkinPicture(image_folder_ / main, background_) &&
-                      LoadSkinPicture(image_folder_ / mask, outline_);
+  // The outline picture is needed only for the window's shape: it is not kept, and a dialog
+  // whose outline is its background decodes that file once.
+  QImage outline;
+  bool loaded =
+      !main.empty() && !mask.empty() && LoadSkinPicture(image_folder_ / main, background_);
+  if (loaded && mask == main) {
+    outline = background_;
+  } else if (loaded) {
+    loaded = LoadSkinPicture(image_folder_ / mask, outline);
+  }
   if (!loaded) {
     ReleasePictures();
     loading_ = false;
@@ -85,7 +92,7 @@ bool CBaseDialog::LoadSkin() {
   hide();
   resize(background_.size());
   raise();
-  if (std::optional<QRegion> shape = OutlineRegion(outline_, kOutlineKey, 0)) {
+  if (std::optional<QRegion> shape = OutlineRegion(outline, kOutlineKey, 0)) {
     setMask(*shape);
   } else {
     clearMask();
@@ -97,7 +104,6 @@ bool CBaseDialog::LoadSkin() {
 
 void CBaseDialog::ReleasePictures() {
   background_ = QImage();
-  outline_ = QImage();
 }
 
 void CBaseDialog::OnOK() {

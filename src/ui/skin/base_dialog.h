@@ -38,7 +38,7 @@ class CBaseDialog : public MessageDialog {
   // The platform's initialisation, then LoadSkin. Derived dialogs call it first, stop when it
   // fails, and then place and skin their controls.
   virtual bool OnInitDialog();
-  // Release both pictures, then end the dialog.
+  // Release the background picture, then end the dialog.
   virtual void OnOK();
   virtual void OnCancel();
 
@@ -62,7 +62,6 @@ class CBaseDialog : public MessageDialog {
   const CIniFile& SkinFile() const { return ini_; }
   const std::filesystem::path& ImageFolder() const { return image_folder_; }
   const QImage& Background() const { return background_; }
-  const QImage& OutlinePicture() const { return outline_; }
   bool IsLoadingSkin() const { return loading_; }
 
  protected:
@@ -77,7 +76,6 @@ class CBaseDialog : public MessageDialog {
 
  private:
   QImage background_;
-  QImage outline_;
   CIniFile ini_;
   bool loading_ = false;
   std::function<void()> help_handler_;

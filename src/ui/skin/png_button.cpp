@@ -140,9 +140,9 @@ void CPngButton::paintEvent(QPaintEvent*) {
     // that way.
     const QRect source(face_x_ - 1, face_y_ - 1, width(), height());
     if (outline_) {
-      painter.drawImage(QPoint(0, 0), TintedFace(choice.face->Image(), source));
+      painter.drawImage(QPoint(0, 0), TintedFace(*choice.face, source));
     } else {
-      painter.drawImage(QPoint(0, 0), choice.face->Image(), source);
+      choice.face->Draw(painter, QPoint(0, 0), source);
     }
   }
   current_face_ = choice.face;
@@ -156,12 +156,12 @@ void CPngButton::paintEvent(QPaintEvent*) {
 // light, so the legend reads on any colour. The cap's rounded corners are cut in steps. Worked
 // out here on the button's own copy of its face: the key picture repaints up to 110 tinted keys
 // twenty times a second, and a painter's blend modes cost several times more.
-const QImage& CPngButton::TintedFace(const QImage& sheet, const QRect& source) {
+const QImage& CPngButton::TintedFace(const FaceSheet& sheet, const QRect& source) {
   if (tinted_.size() != source.size()) tinted_ = QImage(source.size(), QImage::Format_RGB32);
   {
     QPainter copy(&tinted_);
     copy.setCompositionMode(QPainter::CompositionMode_Source);
-    copy.drawImage(QPoint(0, 0), sheet, source);
+    sheet.Draw(copy, QPoint(0, 0), source);
   }
   // One table per channel: the washed value of every face value.
   const int share = std::clamp(outline_level_, 0, kMaxOutlineLevel) * 256 / kMaxOutlineLevel;

@@ -88,7 +88,7 @@ class CPngButton : public QAbstractButton {
   void OnMouseLeave();
   void ClearMouseFlags();
   void Draw(bool redraw);
-  const QImage& TintedFace(const QImage& sheet, const QRect& source);
+  const QImage& TintedFace(const FaceSheet& sheet, const QRect& source);
   void DrawText(QPainter& painter, ColorRef colour);
   void PopTooltip();
 

@@ -101,11 +101,36 @@ TEST_F(PngButtonTest, FacesAreCutOnePixelUpAndLeftOfTheSkinPosition) {
     for (int x = 0; x < picture.width(); ++x) picture.setPixelColor(x, y, QColor(x, y, 99));
   }
   const FaceSheet sheet = FaceSheet::Create(picture, kWindow);
-  EXPECT_EQ(sheet.Image().size(), kWindow + QSize(100, 100));
+  EXPECT_EQ(sheet.Size(), kWindow + QSize(100, 100));
   button->SetFaces(30, 40, &sheet, &sheet, &sheet, &sheet, &sheet);
   const QImage shown = button->grab().toImage();
   EXPECT_EQ(shown.pixelColor(0, 0), QColor(29, 39, 99));
   EXPECT_EQ(shown.pixelColor(39, 29), QColor(68, 68, 99));
+}
+
+TEST_F(PngButtonTest, WhereThePictureEndsTheSheetIsBlackAndBeyondTheSheetNothingIsDrawn) {
+  QImage picture(QSize(50, 40), QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  const FaceSheet sheet = FaceSheet::Create(picture, kWindow);  // 220 x 180
+  struct Case {
+    QPoint skin_position;
+    QPoint at;  // in the button
+    QColor expected;
+  };
+  const Case cases[] = {
+      {{30, 20}, {5, 5}, Qt::red},                // picture
+      {{30, 20}, {30, 5}, Qt::black},             // right of the picture, inside the sheet
+      {{30, 30}, {5, 25}, Qt::black},             // below the picture
+      {{200, 160}, {5, 5}, Qt::black},            // the sheet's last pixels
+      {{200, 160}, {35, 25}, QColor(Qt::white)},  // outside the sheet: the window shows
+  };
+  for (const Case& c : cases) {
+    button->SetFaces(c.skin_position.x(), c.skin_position.y(), &sheet, &sheet, &sheet, &sheet,
+                     &sheet);
+    const QImage shown = window.grab(button->geometry()).toImage();
+    EXPECT_EQ(shown.pixelColor(c.at), c.expected) << c.skin_position.x() << "," << c.at.x();
+  }
+  EXPECT_EQ(sheet.Image().cacheKey(), picture.cacheKey()) << "the picture is shared, not copied";
 }
 
 TEST_F(PngButtonTest, TintWashesTheFaceAndKeepsALightLegendLight) {
